@@ -1,0 +1,50 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace vel {
+
+// One of the six schedules offered: they differ only in full house and flush.
+struct PaySchedule {
+    std::string_view listText;
+    int fullHouse;
+    int flush;
+    std::string_view statedReturn;
+};
+
+inline constexpr std::array<PaySchedule, 6> PaySchedules{{
+    {"9 / 6 : Full Pay", 9, 6, "99.54%"},
+    {"9 / 5", 9, 5, "98.45%"},
+    {"8 / 6 - Med Pay", 8, 6, "98.39%"},
+    {"8 / 5", 8, 5, "97.30%"},
+    {"7 / 5", 7, 5, "96.15%"},
+    {"6 / 5 : Low Pay", 6, 5, "95.00%"},
+}};
+inline constexpr int DefaultPaySchedule = 2;
+inline constexpr int MaxBet = 5;
+
+// The live pay table: credits won per credit bet for each hand category.
+class PayTable {
+public:
+    PayTable();
+
+    // Sets full house and flush from schedule `index`; any index outside
+    // 0..5 (no schedule selected) leaves the table as it is.
+    void ApplySchedule(int index);
+
+    // Credits won by a hand of category `code` at `bet`; the royal flush
+    // pays its higher rate only at the highest bet.
+    int PayoutFor(int code, int bet) const;
+
+    // Per-credit value of a category; for the royal flush, the rate at
+    // bets below the highest.
+    int PerCredit(int code) const;
+    int RoyalAtMaxBet() const { return royalAtMaxBet_; }
+
+private:
+    std::array<int, 10> perCredit_{}; // indexed by category code, 0 pays 0
+    int royalAtMaxBet_ = 800;
+};
+
+} // namespace vel
