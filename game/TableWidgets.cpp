@@ -1,0 +1,154 @@
+#include "game/TableWidgets.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+bool IsClickInside(const QWidget* widget, const QMouseEvent* event)
+{
+    return event->button() == Qt::LeftButton && widget->rect().contains(event->position().toPoint());
+}
+
+} // namespace
+
+QString CardName(vel::Card card)
+{
+    static const char* const ranks[] = {"Two", "Three", "Four", "Five", "Six", "Seven", "Eight",
+                                        "Nine", "Ten", "Jack", "Queen", "King", "Ace"};
+    static const char* const suits[] = {"Clubs", "Diamonds", "Hearts", "Spades"};
+    return QStringLiteral("%1 of %2").arg(QLatin1String(ranks[vel::RankOf(card)]),
+                                          QLatin1String(suits[vel::SuitOf(card)]));
+}
+
+TCardImage::TCardImage(QWidget* parent)
+    : QWidget(parent)
+{
+    setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void TCardImage::SetPicture(const QPixmap& picture)
+{
+    picture_ = picture;
+    update();
+}
+
+void TCardImage::SetStretch(bool stretch)
+{
+    if (stretch_ == stretch)
+        return;
+    stretch_ = stretch;
+    update();
+}
+
+void TCardImage::paintEvent(QPaintEvent*)
+{
+    if (picture_.isNull())
+        return;
+    QPainter painter(this);
+    if (stretch_) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawPixmap(rect(), picture_);
+        return;
+    }
+    const QSize natural = picture_.deviceIndependentSize().toSize();
+    const QPoint topLeft((width() - natural.width()) / 2, (height() - natural.height()) / 2);
+    painter.drawPixmap(topLeft, picture_);
+}
+
+void TCardImage::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (IsClickInside(this, event))
+        emit clicked();
+}
+
+constexpr int PanelBorder = 2;
+
+TCardPanel::TCardPanel(QWidget* parent)
+    : QWidget(parent), client_(new QWidget(this)), image_(new TCardImage(client_))
+{
+    setAccessibleName(QStringLiteral("empty"));
+}
+
+void TCardPanel::resizeEvent(QResizeEvent*)
+{
+    client_->setGeometry(rect().adjusted(PanelBorder, PanelBorder, -PanelBorder, -PanelBorder));
+}
+
+void TCardPanel::SetColor(const QColor& color)
+{
+    if (color_ == color)
+        return;
+    color_ = color;
+    update();
+}
+
+void TCardPanel::SetCard(vel::Card card)
+{
+    card_ = card;
+    UpdateAccessibleName();
+}
+
+void TCardPanel::SetHeld(bool held)
+{
+    held_ = held;
+    UpdateAccessibleName();
+}
+
+void TCardPanel::UpdateAccessibleName()
+{
+    QString name = card_ > 0 ? CardName(card_) : QStringLiteral("empty");
+    if (card_ > 0 && held_)
+        name += QStringLiteral(", held");
+    setAccessibleName(name);
+}
+
+void TCardPanel::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), color_);
+    // A sunken bevel: dark above and left, light below and right.
+    const QPalette& pal = palette();
+    const QRect r = rect();
+    const QColor outerDark = pal.color(QPalette::Dark), innerDark = pal.color(QPalette::Shadow);
+    const QColor outerLight = pal.color(QPalette::Light), innerLight = pal.color(QPalette::Midlight);
+    for (int i = 0; i < PanelBorder; ++i) {
+        const QRect edge = r.adjusted(i, i, -i, -i);
+        painter.setPen(i == 0 ? outerDark : innerDark);
+        painter.drawLine(edge.topLeft(), edge.topRight());
+        painter.drawLine(edge.topLeft(), edge.bottomLeft());
+        painter.setPen(i == 0 ? outerLight : innerLight);
+        painter.drawLine(edge.bottomLeft(), edge.bottomRight());
+        painter.drawLine(edge.topRight(), edge.bottomRight());
+    }
+}
+
+void TCardPanel::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (IsClickInside(this, event))
+        emit clicked();
+}
+
+void TClickLabel::mouseReleaseEvent(QMouseEvent* event)
+{
+    QLabel::mouseReleaseEvent(event);
+    if (IsClickInside(this, event))
+        emit clicked();
+}
+
+TTableClient::TTableClient(QWidget* parent)
+    : QWidget(parent), color_(palette().color(QPalette::Button))
+{
+}
+
+void TTableClient::SetColor(const QColor& color)
+{
+    color_ = color;
+    update();
+    emit colorChanged(color);
+}
+
+void TTableClient::paintEvent(QPaintEvent*)
+{
+    QPainter(this).fillRect(rect(), color_);
+}
