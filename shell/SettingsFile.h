@@ -1,0 +1,55 @@
+#pragma once
+
+#include "views/Colors.h"
+
+#include <QString>
+
+namespace vel {
+
+// The player's choices that survive from one run to the next.
+struct Settings {
+    int Payout = 2;
+    int CelebrateLevel = 6;
+    TColor PanelColor = clSkyBlue;
+    TColor WinColor = clGreen;
+    TColor HoldColor = clRed;
+    bool ScaleCards = false;
+};
+
+// The settings file "velPoker.ini" in one folder, section "Main".
+class SettingsFile {
+public:
+    explicit SettingsFile(QString folder);
+
+    const QString& Folder() const { return folder_; }
+    const QString& Path() const { return path_; }
+
+    // Overwrites the fields whose keys the file lists, within their ranges,
+    // and decides whether the file may be written.
+    void LoadSettings(Settings& settings);
+
+    enum class SaveResult { Saved, Skipped, Failed };
+    // Skipped when the file must not be written or its folder cannot be
+    // made; Failed when writing was tried and the old file still stands.
+    SaveResult SaveSettings(const Settings& settings);
+
+    // Something may differ from the file; a save clears it, even a failed one.
+    bool SettingsChanged = false;
+    // Set by a load from a read-only file or file system: saves are skipped.
+    bool SettingsReadOnly = false;
+
+private:
+    QString folder_;
+    QString path_;
+};
+
+// Whether the file system that holds `path`, or would hold it, is mounted
+// read-only.
+bool IsOnReadOnlyFileSystem(const QString& path);
+
+// Whether the write permission bit that applies to the current user is clear.
+// Judged from the bits alone, so a file marked read-only counts as read-only
+// for the superuser too.
+bool HasReadOnlyAttribute(const QString& path);
+
+} // namespace vel
