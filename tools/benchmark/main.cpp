@@ -1,0 +1,149 @@
+// Prints the advisor engine's speed and memory figures and the six
+// schedules' returns with perfect play.
+
+#include "engine/FastEvaluator.h"
+#include "engine/HoldAnalysis.h"
+#include "engine/ScheduleReturn.h"
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <numeric>
+#include <optional>
+#include <random>
+
+using namespace vel;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double SecondsSince(Clock::time_point start)
+{
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+// Every five-card hand, the key built card by card as a game loop would.
+std::array<std::uint64_t, CategoryCount> ClassifyAllHands()
+{
+    std::array<HandKey, StandardDeckSize> keys;
+    for (int i = 0; i < StandardDeckSize; ++i)
+        keys[i] = CardKey(i + 1);
+    std::array<std::uint64_t, CategoryCount> histogram{};
+    for (int a = 0; a < 48; ++a)
+        for (int b = a + 1; b < 49; ++b)
+            for (int c = b + 1; c < 50; ++c)
+                for (int d = c + 1; d < 51; ++d) {
+                    const HandKey key = keys[a] + keys[b] + keys[c] + keys[d];
+                    for (int e = d + 1; e < 52; ++e)
+                        ++histogram[CategoryOfKey(key + keys[e])];
+                }
+    return histogram;
+}
+
+void BenchmarkClassifier()
+{
+    constexpr int Rounds = 20;
+    double best = 1e9;
+    std::array<std::uint64_t, CategoryCount> histogram{};
+    for (int round = 0; round < Rounds; ++round) {
+        const auto start = Clock::now();
+        histogram = ClassifyAllHands();
+        best = std::min(best, SecondsSince(start));
+    }
+    const auto hands = std::accumulate(histogram.begin(), histogram.end(), std::uint64_t{0});
+    std::printf("classifier: %llu hands in %.2f ms (best of %d), %.0f million hands/s on one core\n",
+                static_cast<unsigned long long>(hands), best * 1e3, Rounds, hands / best / 1e6);
+    std::printf("  royal flushes %llu, straight flushes %llu, nothing %llu\n",
+                static_cast<unsigned long long>(histogram[RoyalFlush]),
+                static_cast<unsigned long long>(histogram[StraightFlush]),
+                static_cast<unsigned long long>(histogram[Nothing]));
+}
+
+std::vector<Hand> RandomHands(int count)
+{
+    std::mt19937 generator(20240601);
+    std::array<Card, StandardDeckSize> deck;
+    std::iota(deck.begin(), deck.end(), 1);
+    std::vector<Hand> hands(count);
+    for (Hand& hand : hands) {
+        for (std::size_t i = 0; i < hand.size(); ++i) {
+            std::uniform_int_distribution<std::size_t> pick(i, deck.size() - 1);
+            std::swap(deck[i], deck[pick(generator)]);
+            hand[i] = deck[i];
+        }
+    }
+    return hands;
+}
+
+// Times `analyze` over `hands` at 9 / 6 and the highest bet and prints the
+// mean time per hand, with the mean best return so the work cannot be skipped.
+template <typename Analyze>
+void TimeAnalysis(const char* what, const std::vector<Hand>& hands, Analyze analyze)
+{
+    PayTable pays;
+    pays.ApplySchedule(0);
+    double bestReturns = 0;
+    const auto start = Clock::now();
+    for (const Hand& hand : hands)
+        bestReturns += analyze(hand, pays).front().expectedPerCredit;
+    const double seconds = SecondsSince(start) / hands.size();
+    std::printf("32-hold analysis %s: %.2f us per hand over %zu random hands (mean best return %.4f)\n", what,
+                seconds * 1e6, hands.size(), bestReturns / hands.size());
+}
+
+void PrintReturns(const ScheduleReturns& returns)
+{
+    std::printf("returns with perfect play (per credit):\n");
+    for (std::size_t i = 0; i < PaySchedules.size(); ++i) {
+        std::printf("  %-18s stated %-7s bet 5: %.8f %%   bets 1-4: %.8f %%\n",
+                    std::string(PaySchedules[i].listText).c_str(), std::string(PaySchedules[i].statedReturn).c_str(),
+                    returns.maxBet[i] * 100, returns.lowBet[i] * 100);
+    }
+}
+
+} // namespace
+
+int main()
+{
+    const unsigned threads = DefaultThreadCount();
+    std::printf("hardware threads: %u\n", threads);
+    BenchmarkClassifier();
+
+    auto start = Clock::now();
+    std::optional<HoldAnalyzer> analyzer;
+    analyzer.emplace(1);
+    std::printf("table build: %.1f ms on 1 thread\n", SecondsSince(start) * 1e3);
+    start = Clock::now();
+    analyzer.emplace(threads);
+    std::printf("table build: %.1f ms on %u threads\n", SecondsSince(start) * 1e3, threads);
+
+    TimeAnalysis("with tables", RandomHands(200'000), [&](const Hand& hand, const PayTable& pays) {
+        return analyzer->Analyze(hand, pays, MaxBet);
+    });
+    TimeAnalysis("without tables", RandomHands(100), [](const Hand& hand, const PayTable& pays) {
+        return AnalyzeDirect(hand, pays, MaxBet);
+    });
+
+    for (unsigned count : {1u, threads}) {
+        start = Clock::now();
+        const ScheduleReturns returns = ComputeScheduleReturns(*analyzer, count);
+        std::printf("six schedules x two royal rates: %.3f s on %u thread(s), tables already built\n",
+                    SecondsSince(start), count);
+        if (count == threads)
+            PrintReturns(returns);
+    }
+    analyzer.reset();
+    start = Clock::now();
+    const HoldAnalyzer fresh(threads);
+    const ScheduleReturns returns = ComputeScheduleReturns(fresh, threads);
+    std::printf("full analysis from nothing (tables + six schedules x two rates): %.3f s on %u threads\n",
+                SecondsSince(start), threads);
+
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("peak memory (ru_maxrss): %.1f MB\n", usage.ru_maxrss / 1024.0);
+    return returns.maxBet[0] > 0 ? 0 : 1;
+}
