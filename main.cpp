@@ -1,11 +1,6 @@
-#include "game/Unit1.h"
-
-#include <QApplication>
+#include "shell/Startup.h"
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    TForm1 window;
-    window.show();
-    return app.exec();
+    return vel::RunGame(argc, argv);
 }
