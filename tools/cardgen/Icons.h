@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include <vector>
+
+// The small pictures of the buttons and menus, on a 16 x 16 design grid,
+// and the program's spade icon.
+struct IconPicture {
+    QString name;  // file name without extension
+    QImage image;  // ARGB with a transparent background
+};
+
+// Every button and menu picture at the given scale (16 x 16 times scale).
+std::vector<IconPicture> RenderToolIcons(int scale);
+
+// The black spade on a transparent square of `size` pixels.
+QImage RenderSpadeIcon(int size);
