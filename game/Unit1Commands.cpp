@@ -10,6 +10,7 @@
 #include "views/Printing.h"
 #include "views/SBPro.h"
 #include "views/Unit2.h"
+#include "views/Unit3.h"
 #include "views/Unit5.h"
 
 #include <QAction>
@@ -24,6 +25,7 @@ void TForm1::InitializeMainWindow()
     settings_ = vel::Settings{};
     installedMode_ = !vel::IsPortableInstall(programPath_);
     settingsFile_ = std::make_unique<vel::SettingsFile>(vel::GetSettingsFolder(installedMode_, programPath_));
+    form3_->SetSettingsFolder(settingsFile_->Folder());
     const QString media = FindMediaFolder(QFileInfo(programPath_).absolutePath());
     auto soundIn = [&media](const QString& name) {
         const QString path = media + QLatin1Char('/') + name;

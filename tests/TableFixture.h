@@ -90,6 +90,31 @@ private:
     QTimer timer_;
 };
 
+// Runs `handle` on the next modal window of type T as soon as it shows.
+template <typename T>
+class ModalHandler : public QObject {
+public:
+    explicit ModalHandler(std::function<void(T*)> handle)
+        : handle_(std::move(handle))
+    {
+        timer_.setInterval(5);
+        connect(&timer_, &QTimer::timeout, this, [this] {
+            auto* window = qobject_cast<T*>(QApplication::activeModalWidget());
+            if (!window || !window->isVisible())
+                return;
+            timer_.stop();
+            ++handled;
+            handle_(window);
+        });
+        timer_.start();
+    }
+    int handled = 0;
+
+private:
+    std::function<void(T*)> handle_;
+    QTimer timer_;
+};
+
 // The clock value for which a new game's deck makes `wanted` true of the
 // first deal and the draw cards after it.
 using DeckTest = std::function<bool(const vel::Deck& deck)>;

@@ -2,6 +2,7 @@
 
 #include "game/Celebration.h"
 #include "game/TableWidgets.h"
+#include "shell/Unit6.h"
 #include "shell/UElapsedTimeLabel.h"
 #include "views/SBPro.h"
 
@@ -437,6 +438,16 @@ void PlayTest::deferredCommands()
     }
     QVERIFY(table->isVisible());
     QVERIFY(Button(*table, "BitBtn2")->isEnabled());
+
+    bool dealtBeforeOptions = false;
+    ModalHandler<TForm6> options([&](TForm6* dialog) {
+        dealtBeforeOptions = table->State().CanHold && !table->State().Busy;
+        dialog->reject();
+    });
+    QTimer::singleShot(15, table.get(), [&] { table->Options1Click(); });
+    QTest::mouseClick(Button(*table, "BitBtn2"), Qt::LeftButton);
+    QCOMPARE(options.handled, 1);
+    QVERIFY(dealtBeforeOptions);
 }
 
 // Thousands of hands with random holds through the table's logic: the
