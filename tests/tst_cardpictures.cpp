@@ -8,6 +8,8 @@
 #include <QSet>
 #include <QtTest>
 
+#include <memory>
+
 namespace {
 
 constexpr int AceOfSpades = 52;
@@ -176,14 +178,14 @@ private slots:
     void iconsLoadAtBothRatios();
 
 private:
-    TForm2* deck_ = nullptr;
+    std::unique_ptr<TForm2> deck_;
 };
 
 void TestCardPictures::initTestCase()
 {
     InitBuiltInPictures();
     QVERIFY(QImageReader::supportedImageFormats().contains("gif"));
-    deck_ = new TForm2;
+    deck_ = std::make_unique<TForm2>();
 }
 
 void TestCardPictures::everyFaceIsASingleFrameGif_data()
@@ -305,10 +307,11 @@ void TestCardPictures::slotShowsItsCard()
 void TestCardPictures::numberCardsCarryMoreInkWithRank_data()
 {
     QTest::addColumn<int>("suit");
-    QTest::newRow("clubs") << 0;
-    QTest::newRow("diamonds") << 1;
-    QTest::newRow("hearts") << 2;
-    QTest::newRow("spades") << 3;
+    QTest::addColumn<qreal>("ratio");
+    const char* const suits[] = {"clubs", "diamonds", "hearts", "spades"};
+    for (int suit = 0; suit < 4; ++suit)
+        for (const qreal ratio : {1.0, 2.0})
+            QTest::addRow("%s at %g", suits[suit], ratio) << suit << ratio;
 }
 
 // Each step from the two to the ten adds a pip, so the slots of a suit must
@@ -316,9 +319,10 @@ void TestCardPictures::numberCardsCarryMoreInkWithRank_data()
 void TestCardPictures::numberCardsCarryMoreInkWithRank()
 {
     QFETCH(int, suit);
+    QFETCH(qreal, ratio);
     int previous = 0;
     for (int rank = 0; rank <= 8; ++rank) {
-        const int ink = CountPixels(Argb(deck_->CardPicture(suit * 13 + rank + 1)), IsInk);
+        const int ink = CountPixels(Argb(deck_->CardPicture(suit * 13 + rank + 1, ratio)), IsInk);
         QVERIFY2(ink > previous, qPrintable(QStringLiteral("rank %1").arg(rank + 2)));
         previous = ink;
     }
