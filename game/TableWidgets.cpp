@@ -1,5 +1,6 @@
 #include "game/TableWidgets.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -8,6 +9,39 @@ namespace {
 bool IsClickInside(const QWidget* widget, const QMouseEvent* event)
 {
     return event->button() == Qt::LeftButton && widget->rect().contains(event->position().toPoint());
+}
+
+// A card place reads as a toggle button to a screen reader: its name is
+// the card, checked while the card is held, and pressing it holds.
+class CardPlaceAccessible : public QAccessibleWidget {
+public:
+    explicit CardPlaceAccessible(TCardPanel* panel)
+        : QAccessibleWidget(panel, QAccessible::Button)
+    {
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.checkable = true;
+        state.checked = Panel()->Held();
+        return state;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction())
+            emit Panel()->clicked();
+    }
+
+private:
+    TCardPanel* Panel() const { return static_cast<TCardPanel*>(widget()); }
+};
+
+QAccessibleInterface* CardPlaceFactory(const QString& className, QObject* object)
+{
+    auto* panel = qobject_cast<TCardPanel*>(object);
+    return className == QLatin1String("TCardPanel") && panel ? new CardPlaceAccessible(panel) : nullptr;
 }
 
 } // namespace
@@ -67,6 +101,8 @@ constexpr int PanelBorder = 2;
 TCardPanel::TCardPanel(QWidget* parent)
     : QWidget(parent), client_(new QWidget(this)), image_(new TCardImage(client_))
 {
+    static const bool factoryInstalled = (QAccessible::installFactory(CardPlaceFactory), true);
+    Q_UNUSED(factoryInstalled);
     setAccessibleName(QStringLiteral("empty"));
 }
 
@@ -91,8 +127,14 @@ void TCardPanel::SetCard(vel::Card card)
 
 void TCardPanel::SetHeld(bool held)
 {
+    if (held_ == held)
+        return;
     held_ = held;
     UpdateAccessibleName();
+    QAccessible::State checked;
+    checked.checked = true;
+    QAccessibleStateChangeEvent change(this, checked);
+    QAccessible::updateAccessibility(&change);
 }
 
 void TCardPanel::UpdateAccessibleName()

@@ -45,6 +45,7 @@ public:
     void SetCard(vel::Card card);
     void SetHeld(bool held);
     vel::Card Card() const { return card_; }
+    bool Held() const { return held_; }
     TCardImage* Image() const { return image_; }
 
 signals:

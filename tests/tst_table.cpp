@@ -234,6 +234,12 @@ void TableTest::accessibleNamesFollowThePlaces()
     QCOMPARE(AccessibleName(Place(*table, 1)), CardName(first));
     PressKey(*table, '1');
     QCOMPARE(AccessibleName(Place(*table, 1)), CardName(first) + QStringLiteral(", held"));
+    QAccessibleInterface* second = QAccessible::queryAccessibleInterface(Place(*table, 2));
+    QCOMPARE(second->role(), QAccessible::Button);
+    QVERIFY(!second->state().checked);
+    second->actionInterface()->doAction(QAccessibleActionInterface::pressAction()); // a screen reader holds
+    QVERIFY(table->State().Held[1]);
+    QVERIFY(second->state().checked);
     QCOMPARE(CardName(52), QStringLiteral("Ace of Spades"));
     QCOMPARE(CardName(1), QStringLiteral("Two of Clubs"));
     QCOMPARE(CardName(35), QStringLiteral("Ten of Hearts"));
