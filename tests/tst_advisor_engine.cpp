@@ -3,6 +3,8 @@
 #include "engine/HoldAnalysis.h"
 #include "engine/ScheduleReturn.h"
 
+#include "AllHands.h"
+
 #include <QTest>
 
 #include <algorithm>
@@ -100,21 +102,16 @@ void AdvisorEngineTest::classifierMatchesEvaluatorOverAllHands()
     std::string ranks(5, ' '), suits(5, ' ');
     int hands = 0, mismatches = 0;
     QString firstMismatch;
-    Hand hand{};
-    for (hand[0] = 1; hand[0] <= 48; ++hand[0])
-        for (hand[1] = hand[0] + 1; hand[1] <= 49; ++hand[1])
-            for (hand[2] = hand[1] + 1; hand[2] <= 50; ++hand[2])
-                for (hand[3] = hand[2] + 1; hand[3] <= 51; ++hand[3])
-                    for (hand[4] = hand[3] + 1; hand[4] <= 52; ++hand[4]) {
-                        for (std::size_t i = 0; i < hand.size(); ++i) {
-                            ranks[i] = RankLetter(hand[i]);
-                            suits[i] = SuitLetter(hand[i]);
-                        }
-                        WinCards flags{};
-                        ++hands;
-                        if (FastCategory(hand) != CategoryOf(EvaluateHand(ranks, suits, flags)) && mismatches++ == 0)
-                            firstMismatch = QString::fromStdString(ranks + " " + suits);
-                    }
+    ForEachHand([&](const Hand& hand) {
+        for (std::size_t i = 0; i < hand.size(); ++i) {
+            ranks[i] = RankLetter(hand[i]);
+            suits[i] = SuitLetter(hand[i]);
+        }
+        WinCards flags{};
+        ++hands;
+        if (FastCategory(hand) != CategoryOf(EvaluateHand(ranks, suits, flags)) && mismatches++ == 0)
+            firstMismatch = QString::fromStdString(ranks + " " + suits);
+    });
     QCOMPARE(hands, 2'598'960);
     QVERIFY2(mismatches == 0, qPrintable(QString("%1 hands differ, first %2").arg(mismatches).arg(firstMismatch)));
 }

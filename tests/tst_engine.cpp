@@ -2,6 +2,8 @@
 #include "engine/Evaluator.h"
 #include "engine/PaySchedule.h"
 
+#include "AllHands.h"
+
 #include <QTest>
 
 #include <array>
@@ -212,24 +214,19 @@ void EngineTest::evaluatorOverAllHands()
     std::array<long, CategoryCount> perCategory{};
     std::array<long, 4> perPairRank{};
     long flagErrors = 0;
-    Hand hand{};
-    for (hand[0] = 1; hand[0] <= 48; ++hand[0])
-        for (hand[1] = hand[0] + 1; hand[1] <= 49; ++hand[1])
-            for (hand[2] = hand[1] + 1; hand[2] <= 50; ++hand[2])
-                for (hand[3] = hand[2] + 1; hand[3] <= 51; ++hand[3])
-                    for (hand[4] = hand[3] + 1; hand[4] <= 52; ++hand[4]) {
-                        const auto [ranks, suits] = Letters(hand);
-                        WinCards flags{};
-                        const int result = EvaluateHand(ranks, suits, flags);
-                        const int code = CategoryOf(result);
-                        ++perCategory[code];
-                        if (code == JacksOrBetter)
-                            ++perPairRank[result == 0x101 ? 0 : result == 0x201 ? 1 : result == 0x401 ? 2 : 3];
-                        else if (result != code)
-                            ++flagErrors; // a pair bit outside a pair
-                        if (flags != ExpectedFlags(hand, code))
-                            ++flagErrors;
-                    }
+    ForEachHand([&](const Hand& hand) {
+        const auto [ranks, suits] = Letters(hand);
+        WinCards flags{};
+        const int result = EvaluateHand(ranks, suits, flags);
+        const int code = CategoryOf(result);
+        ++perCategory[code];
+        if (code == JacksOrBetter)
+            ++perPairRank[result == 0x101 ? 0 : result == 0x201 ? 1 : result == 0x401 ? 2 : 3];
+        else if (result != code)
+            ++flagErrors; // a pair bit outside a pair
+        if (flags != ExpectedFlags(hand, code))
+            ++flagErrors;
+    });
     const std::array<long, CategoryCount> standard{2'062'860, 337'920, 123'552, 54'912, 10'200,
                                                    5'108, 3'744, 624, 36, 4};
     for (int code = 0; code < CategoryCount; ++code)
