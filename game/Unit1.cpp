@@ -2,6 +2,7 @@
 
 #include "game/TableWidgets.h"
 #include "game/Celebration.h"
+#include "game/UAdvisor.h"
 #include "shell/ModernFont.h"
 #include "shell/Startup.h"
 #include "shell/UElapsedTimeLabel.h"
@@ -255,6 +256,8 @@ void TForm1::CreateMenus()
                     this, [this] { ShowModeless(form3_); });
     help->addAction(QIcon(QStringLiteral(":/icons/strategy.png")), QStringLiteral("Strategy"),
                     QKeySequence(Qt::Key_F2), this, [this] { ShowModeless(form7_); });
+    help->addAction(QStringLiteral("Hint"), QKeySequence(Qt::Key_H), this, [this] { ShowModeless(advisor_); })
+        ->setObjectName(QStringLiteral("Hint1"));
     help->addAction(QStringLiteral("&About"), QKeySequence(Qt::Key_F11), this, [this] { form4_->exec(); });
     help->addSeparator();
     help->addAction(QStringLiteral("Donate"), QKeySequence(Qt::Key_F12), this, [this] { ShowModeless(form8_); });
@@ -272,4 +275,12 @@ void TForm1::CreateSecondaryWindows()
     printer_ = std::make_unique<vel::TablePrinter>(this);
     celebration_ = new Celebration(static_cast<TTableClient*>(centralWidget()),
                                    [this](int milliseconds) { Delay(milliseconds); }, this);
+    advisor_ = new TAdvisorForm(this);
+}
+
+void TForm1::SetWarnCostlyDraw(bool warn)
+{
+    if (settings_.WarnCostlyDraw != warn)
+        settingsFile_->SettingsChanged = true;
+    settings_.WarnCostlyDraw = warn;
 }

@@ -28,6 +28,7 @@ class TForm5;
 class TForm6;
 class TForm7;
 class TForm8;
+class TAdvisorForm;
 namespace vel {
 class TablePrinter;
 }
@@ -96,11 +97,14 @@ public:
     // Saves changed settings for a session manager; false when the player
     // refused to end a game in progress.
     bool CommitSession(bool mayAskPlayer);
+    // The advisor's warning before a costly draw; a change marks the settings.
+    void SetWarnCostlyDraw(bool warn);
 
 signals:
     void handDealt();
     void handSettled(int payout);
     void gameReset();
+    void drawStarted();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -205,6 +209,7 @@ private:
     TForm6* form6_ = nullptr;
     TForm7* form7_ = nullptr;
     TForm8* form8_ = nullptr;
+    TAdvisorForm* advisor_ = nullptr;
     std::unique_ptr<vel::TablePrinter> printer_;
     Celebration* celebration_ = nullptr;
 };

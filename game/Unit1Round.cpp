@@ -3,6 +3,7 @@
 
 #include "game/Celebration.h"
 #include "game/TableWidgets.h"
+#include "game/UAdvisor.h"
 #include "shell/Startup.h"
 #include "shell/UElapsedTimeLabel.h"
 #include "views/SBPro.h"
@@ -130,6 +131,9 @@ void TForm1::BitBtn1Click()
 {
     if (state_.Busy || !state_.CanHold || !BitBtn1->isEnabled())
         return;
+    if (!advisor_->ConfirmDraw())
+        return;
+    emit drawStarted();
     BeginBusy();
     BitBtn1->setEnabled(false);
     state_.CanHold = false;

@@ -72,6 +72,8 @@ void SettingsFile::LoadSettings(Settings& settings)
         settings.HoldColor = *color;
     if (const auto scale = ReadInteger(*ini, "ScaleCards", 0))
         settings.ScaleCards = *scale != 0;
+    if (const auto warn = ReadInteger(*ini, "WarnCostlyDraw", 0))
+        settings.WarnCostlyDraw = *warn != 0;
 }
 
 SettingsFile::SaveResult SettingsFile::SaveSettings(const Settings& settings)
@@ -100,6 +102,9 @@ SettingsFile::SaveResult SettingsFile::SaveSettings(const Settings& settings)
     };
     for (const auto& [key, number] : entries)
         ini->SetValue(MainSection, key, QByteArray::number(number));
+    // The advisor's key joins the file only once the player has used it.
+    if (settings.WarnCostlyDraw || ini->Value(MainSection, "WarnCostlyDraw"))
+        ini->SetValue(MainSection, "WarnCostlyDraw", settings.WarnCostlyDraw ? "1" : "0");
     return ini->Save(path_) ? SaveResult::Saved : SaveResult::Failed;
 }
 

@@ -14,6 +14,7 @@ struct Settings {
     TColor WinColor = clGreen;
     TColor HoldColor = clRed;
     bool ScaleCards = false;
+    bool WarnCostlyDraw = false;
 };
 
 // The settings file "velPoker.ini" in one folder, section "Main".

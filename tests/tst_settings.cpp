@@ -203,6 +203,47 @@ private slots:
         QCOMPARE(LoadText(dir_->path(), "[Main]\nScaleCards=" + value + "\n", settings).ScaleCards, expected);
     }
 
+    void warnCostlyDraw_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<bool>("start");
+        QTest::addColumn<bool>("expected");
+        QTest::newRow("1") << QByteArray("[Main]\nWarnCostlyDraw=1\n") << false << true;
+        QTest::newRow("5") << QByteArray("[Main]\nWarnCostlyDraw=5\n") << false << true;
+        QTest::newRow("0") << QByteArray("[Main]\nWarnCostlyDraw=0\n") << true << false;
+        QTest::newRow("word") << QByteArray("[Main]\nWarnCostlyDraw=on\n") << true << false;
+        QTest::newRow("not listed") << QByteArray("[Main]\nScaleCards=1\n") << true << true;
+    }
+    void warnCostlyDraw()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(bool, start);
+        QFETCH(bool, expected);
+        Settings settings;
+        settings.WarnCostlyDraw = start;
+        QCOMPARE(LoadText(dir_->path(), text, settings).WarnCostlyDraw, expected);
+    }
+
+    // The key is written after the six others once the warning was wanted,
+    // and kept up to date from then on; a file without it stays without it.
+    void warnCostlyDrawSaved()
+    {
+        SettingsFile file(dir_->path());
+        Settings settings;
+        QCOMPARE(file.SaveSettings(settings), SaveResult::Saved);
+        QCOMPARE(ReadBytes(file.Path()), DefaultFileText);
+        settings.WarnCostlyDraw = true;
+        QCOMPARE(file.SaveSettings(settings), SaveResult::Saved);
+        QCOMPARE(ReadBytes(file.Path()), DefaultFileText + "WarnCostlyDraw=1\n");
+        settings.WarnCostlyDraw = false;
+        QCOMPARE(file.SaveSettings(settings), SaveResult::Saved);
+        QCOMPARE(ReadBytes(file.Path()), DefaultFileText + "WarnCostlyDraw=0\n");
+        Settings loaded;
+        loaded.WarnCostlyDraw = true;
+        file.LoadSettings(loaded);
+        QVERIFY(!loaded.WarnCostlyDraw);
+    }
+
     void onlyPayoutKeepsStartValues()
     {
         Settings expected;

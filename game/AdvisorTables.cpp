@@ -1,0 +1,73 @@
+#include "game/AdvisorTables.h"
+
+#include "engine/Evaluator.h"
+
+#include <QCoreApplication>
+#include <QtConcurrent/QtConcurrentRun>
+
+namespace vel {
+
+namespace {
+
+std::shared_ptr<AdvisorTables>& SharedSlot()
+{
+    static std::shared_ptr<AdvisorTables> slot;
+    return slot;
+}
+
+} // namespace
+
+AdvisorTables::AdvisorTables()
+    : analyzer_(QtConcurrent::run([] { return std::make_shared<const HoldAnalyzer>(); }))
+    , returns_(analyzer_.then(QtFuture::Launch::Async, [](const std::shared_ptr<const HoldAnalyzer>& analyzer) {
+        return ComputeScheduleReturns(*analyzer);
+    }))
+{
+}
+
+AdvisorTables::~AdvisorTables()
+{
+    WaitUntilReady();
+}
+
+std::shared_ptr<AdvisorTables> AdvisorTables::Shared()
+{
+    std::shared_ptr<AdvisorTables>& slot = SharedSlot();
+    if (!slot) {
+        slot = std::make_shared<AdvisorTables>();
+        // Dropped while the application object still runs its thread pool.
+        qAddPostRoutine([] { SharedSlot().reset(); });
+    }
+    return slot;
+}
+
+RankedHolds AdvisorTables::Analyze(const Hand& dealt, const PayTable& pays, int bet) const
+{
+    if (TablesReady())
+        return analyzer_.result()->Analyze(dealt, pays, bet);
+    return AnalyzeDirect(dealt, pays, bet);
+}
+
+void AdvisorTables::WaitUntilReady()
+{
+    analyzer_.waitForFinished();
+    returns_.waitForFinished();
+}
+
+std::optional<int> ScheduleOf(const PayTable& pays)
+{
+    for (std::size_t i = 0; i < PaySchedules.size(); ++i) {
+        const PaySchedule& schedule = PaySchedules[i];
+        if (pays.PerCredit(FullHouse) == schedule.fullHouse && pays.PerCredit(Flush) == schedule.flush)
+            return static_cast<int>(i);
+    }
+    return std::nullopt;
+}
+
+double PerfectPlayAt(const ScheduleReturns& returns, int schedule, int bet)
+{
+    const auto index = static_cast<std::size_t>(schedule);
+    return bet == MaxBet ? returns.maxBet.at(index) : returns.lowBet.at(index);
+}
+
+} // namespace vel

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "engine/HoldAnalysis.h"
+#include "engine/ScheduleReturn.h"
+
+#include <QFuture>
+
+#include <memory>
+#include <optional>
+
+namespace vel {
+
+// The advisor's subset tables and the six schedules' returns with perfect
+// play, built once on worker threads while the game goes on. Until the
+// tables exist a hand is analysed by plain enumeration, with the same result.
+class AdvisorTables {
+public:
+    AdvisorTables();
+    ~AdvisorTables(); // waits for the work in progress
+    AdvisorTables(const AdvisorTables&) = delete;
+    AdvisorTables& operator=(const AdvisorTables&) = delete;
+
+    // The one set of tables of this run, started by the first call. It lives
+    // until the application object goes, so later tables find it built.
+    static std::shared_ptr<AdvisorTables> Shared();
+
+    RankedHolds Analyze(const Hand& dealt, const PayTable& pays, int bet) const;
+
+    bool TablesReady() const { return analyzer_.isFinished(); }
+    // Finishes once the twelve returns are known.
+    QFuture<ScheduleReturns> Returns() const { return returns_; }
+    // Blocks until everything is built.
+    void WaitUntilReady();
+
+private:
+    QFuture<std::shared_ptr<const HoldAnalyzer>> analyzer_;
+    QFuture<ScheduleReturns> returns_;
+};
+
+// The schedule (index into `PaySchedules`) whose rates `pays` holds.
+std::optional<int> ScheduleOf(const PayTable& pays);
+
+// Return per credit with perfect play on `schedule` at `bet`.
+double PerfectPlayAt(const ScheduleReturns& returns, int schedule, int bet);
+
+} // namespace vel
