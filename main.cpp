@@ -1,6 +1,30 @@
+// Starts the game and runs it until the table closes.
+#include "game/Unit1.h"
 #include "shell/Startup.h"
+#include "views/DesignFont.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QSessionManager>
 
 int main(int argc, char* argv[])
 {
-    return vel::RunGame(argc, argv);
+    vel::PrepareDesktop();
+    QApplication app(argc, argv);
+    vel::SubstituteDesignFont();
+    vel::SetApplicationTitle(QStringLiteral("vel Zezuv"));
+    TForm1 table(QCoreApplication::applicationFilePath());
+    table.InitializeMainWindow();
+    table.ResetGame();
+    table.ResetTable(true);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &table, [&table](QSessionManager& manager) {
+        if (!table.CommitSession(manager.allowsInteraction()))
+            manager.cancel();
+        manager.release();
+    });
+    const QRect screen = table.screen()->availableGeometry();
+    table.adjustSize();
+    table.move(screen.center() - table.rect().center());
+    table.show();
+    return app.exec();
 }

@@ -54,16 +54,6 @@ void AdvisorTables::WaitUntilReady()
     returns_.waitForFinished();
 }
 
-std::optional<int> ScheduleOf(const PayTable& pays)
-{
-    for (std::size_t i = 0; i < PaySchedules.size(); ++i) {
-        const PaySchedule& schedule = PaySchedules[i];
-        if (pays.PerCredit(FullHouse) == schedule.fullHouse && pays.PerCredit(Flush) == schedule.flush)
-            return static_cast<int>(i);
-    }
-    return std::nullopt;
-}
-
 double PerfectPlayAt(const ScheduleReturns& returns, int schedule, int bet)
 {
     const auto index = static_cast<std::size_t>(schedule);

@@ -6,7 +6,6 @@
 #include <QFuture>
 
 #include <memory>
-#include <optional>
 
 namespace vel {
 
@@ -36,9 +35,6 @@ private:
     QFuture<std::shared_ptr<const HoldAnalyzer>> analyzer_;
     QFuture<ScheduleReturns> returns_;
 };
-
-// The schedule (index into `PaySchedules`) whose rates `pays` holds.
-std::optional<int> ScheduleOf(const PayTable& pays);
 
 // Return per credit with perfect play on `schedule` at `bet`.
 double PerfectPlayAt(const ScheduleReturns& returns, int schedule, int bet);

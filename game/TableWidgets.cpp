@@ -142,7 +142,8 @@ void TCardPanel::UpdateAccessibleName()
     QString name = card_ > 0 ? CardName(card_) : QStringLiteral("empty");
     if (card_ > 0 && held_)
         name += QStringLiteral(", held");
-    setAccessibleName(name);
+    if (name != accessibleName())
+        setAccessibleName(name);
 }
 
 void TCardPanel::paintEvent(QPaintEvent*)

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "engine/Cards.h"
-#include "engine/Evaluator.h"
-#include "engine/PaySchedule.h"
+#include "game/TableRound.h"
 #include "shell/SettingsFile.h"
 
 #include <QMainWindow>
@@ -10,7 +8,6 @@
 
 #include <array>
 #include <memory>
-#include <optional>
 
 class QAction;
 class QComboBox;
@@ -30,64 +27,52 @@ class TForm7;
 class TForm8;
 class TAdvisorForm;
 namespace vel {
+class AdvisorSession;
 class TablePrinter;
-}
+} // namespace vel
 class Celebration;
 
-// One game's bankroll and round. Places and statistics as the player sees
-// them; only the table's named operations change it.
-struct RoundState {
-    int Credit = 100;
-    int CurrentBet = 5;
-    vel::Hand Hand{};
-    std::array<bool, 5> Held{};
-    vel::WinCards WinCard{};
-    bool CanHold = false;
-    bool Busy = false;
-    bool GameInProgress = false;
-    bool Celebrate = false;
-    int HandsPlayed = 0;
-    int TotalWon = 0;
-    int HiWin = 0;
-    int HiScore = 100;
-    int LoScore = 100;
-};
-
 // The game table: the main window with its card places, buttons, lists,
-// menus, clock and status bar, and the round of play behind them.
+// menus, clock and status bar. The round itself is a `vel::TableRound`;
+// the handlers call its verbs and the window shows what it reports.
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
     explicit TForm1(QString programPath, QWidget* parent = nullptr);
     ~TForm1() override;
 
+    // Start-up, schedule, holds and the Options dialog (Unit1Commands.cpp).
     void InitializeMainWindow();
+    void ApplyPaySchedule();
+    void ToggleHold(int place);
+    void ComboBox1Change(int index);
+    void Options1Click();
+
+    // The round (Unit1Round.cpp).
     void ResetGame();
     void ResetTable(bool ShowSetupInfo);
-    int SettleHand();
-    void ToggleHold(int place);
-    void TogglePause();
-    void ApplyPaySchedule();
-
-    // Commands of the buttons and menus.
     void BitBtn1Click();
     void BitBtn2Click();
-    void BitBtn3Click();
     void New1Click();
-    void Options1Click();
-    void ComboBox1Change();
-    void ComboBox2Change();
+    void ComboBox2Change(int index);
+
+    // Pause and closing (Unit1Pause.cpp).
+    void TogglePause();
     void PauseGame1Execute();
     void PauseGame1Update();
+
+    // The other windows (Unit1Commands.cpp).
+    void BitBtn3Click();
     void Print1Click();
     void PrinterSetup1Click();
 
-    const RoundState& State() const { return state_; }
+    const vel::RoundState& State() const { return round_->State(); }
+    vel::TableRound& Round() { return *round_; }
     const vel::Settings& CurrentSettings() const { return settings_; }
-    const vel::PayTable& PayTable() const { return payTable_; }
+    const vel::PayTable& PayTable() const { return round_->Pays(); }
     vel::SettingsFile& SettingsStore() { return *settingsFile_; }
     bool InstalledMode() const { return installedMode_; }
-    vel::Deck& GameDeck() { return deck_; }
+    vel::Deck& GameDeck() { return round_->GameDeck(); }
     TForm5* PayoutWindow() const { return form5_; }
     TForm6* OptionsDialog() const { return form6_; }
     QString TadaSound() const { return tadaSound_; }
@@ -100,12 +85,6 @@ public:
     // The advisor's warning before a costly draw; a change marks the settings.
     void SetWarnCostlyDraw(bool warn);
 
-signals:
-    void handDealt();
-    void handSettled(int payout);
-    void gameReset();
-    void drawStarted();
-
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -114,101 +93,97 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Designing the table (Unit1.cpp).
+    // Designing the table (Unit1.cpp, Unit1Layout.cpp).
     void CreateTable();
     void CreateCardPlaces(QWidget* client);
     void CreateLabels(QWidget* client);
-    void CreateControls(QWidget* client);
+    void CreateButtons(QWidget* client);
+    void CreateLists(QWidget* client);
+    void CreateClock(QWidget* client);
     void CreateMenus();
+    void CreateGameMenu();
+    void CreateHelpMenu();
     void CreateSecondaryWindows();
-    QLabel* AddLabel(QWidget* client, const char* name, int left, int top, int pixelHeight, const QString& text);
+    QLabel* AddLabel(QWidget* client, const char* name, QPoint designed, int pixelHeight, const QString& text);
     void SetCaption(QLabel* label, const QString& text);
     int Scaled(int designed) const;
     QFont DesignFont(int pixelHeight, bool bold = false) const;
 
+    // Showing the round (Unit1View.cpp).
+    void RefreshTable();
+    void RefreshPlaces();
+    void RefreshControls();
+    void RefreshStatusPanels();
+    void WriteIdentityPanels();
+    void MoveClock(vel::ClockMove move);
+    void SetHoldMarker(int place, bool held);
+
     // The round (Unit1Round.cpp).
-    void Deal();
-    void Draw();
-    void RecordStatistics(int payout);
+    bool ConfirmCostlyDraw();
     void GameOver();
     bool StartNewGame();
-    void WriteIdentityPanels(bool ShowSetupInfo);
-    void BeginBusy();
-    void EndBusy();
     bool AskConfirm(const QString& text, QMessageBox::StandardButtons buttons, int leftOffset,
                     QMessageBox::StandardButton* answer = nullptr);
     void Delay(int milliseconds);
-    void ShowCard(int place, vel::Card card);
-    void ClearPlace(int place);
-    void SetPlaceColor(int place, vel::TColor color);
-    void SetHoldMarker(int place, bool held);
-    void ShowCredit();
-    void MakeDefault(QPushButton* button);
     bool RunDeferredCommands();
 
-    // Commands, focus and windows (Unit1Commands.cpp).
+    // Focus, keys and windows (Unit1Commands.cpp).
     void FocusLiveButton();
     void FitCardPictures();
-    void RepaintCardPanels();
-    void LayoutStatusPanels();
-    void HighlightStatusPanel(int index, bool on);
-    void SetHintsShown(bool shown);
     void ShowModeless(QWidget* window);
+
+    // Minimising and closing (Unit1Pause.cpp).
     bool FormCloseQuery();
     bool SaveChangedSettings();
     void AppMinimize();
     void AppRestore();
 
     QString programPath_;
-    vel::Deck deck_;
-    vel::PayTable payTable_;
-    RoundState state_;
+    vel::TableRound* round_;
+    vel::AdvisorSession* advice_ = nullptr;
     vel::Settings settings_;
     std::unique_ptr<vel::SettingsFile> settingsFile_;
     bool installedMode_ = true;
     QString tadaSound_;
     QString chimesSound_;
     QString savedTitle_;
-    int pauseTag_ = 0;
     double animationScale_ = 1.0;
-    qreal designScale_ = 1.0;
+    int designDpi_ = 0; // the screen's, taken as the window is made
     bool picturesFitted_ = false;
-    bool pendingNew_ = false;
-    bool pendingClose_ = false;
-    bool pendingOptions_ = false;
 
+    // The card places: Panel1..Panel5 with their pictures, and the "HOLD"
+    // markers Label1..Label5 below them.
     std::array<TCardPanel*, 5> cardPanels_{};
     std::array<TClickLabel*, 5> holdMarkers_{};
-    QPushButton* BitBtn1 = nullptr;
-    QPushButton* BitBtn2 = nullptr;
-    QPushButton* BitBtn3 = nullptr;
-    QPushButton* defaultButton_ = nullptr;
-    QComboBox* ComboBox1 = nullptr;
-    QComboBox* ComboBox2 = nullptr;
-    QLabel* Label6 = nullptr;
-    QLabel* Label7 = nullptr;
-    QLabel* Label8 = nullptr;
-    QLabel* Label9 = nullptr;
-    QLabel* Label10 = nullptr;
-    QLabel* Label11 = nullptr;
-    QLabel* Label12 = nullptr;
-    QLabel* Label13 = nullptr;
-    QLabel* Label14 = nullptr;
-    QLabel* Label15 = nullptr;
-    TClickLabel* Image6 = nullptr;
-    QToolButton* SpeedButton1 = nullptr;
-    TElapsedTimeLabel* ElapsedTimeLabel1 = nullptr;
-    TStatusBarPro* StatusBarPro1 = nullptr;
-    QAction* PauseGame1 = nullptr;
-    QAction* Pause1 = nullptr;
+    QPushButton* BitBtn1 = nullptr; // Draw
+    QPushButton* BitBtn2 = nullptr; // Bet
+    QPushButton* BitBtn3 = nullptr; // Payout Table
+    QComboBox* ComboBox1 = nullptr; // the pay schedule
+    QComboBox* ComboBox2 = nullptr; // the bet, highest first
+    QLabel* Label6 = nullptr;       // "Credit"
+    QLabel* Label7 = nullptr;       // the credit
+    QLabel* Label8 = nullptr;       // "Bet", the bet list's caption
+    QLabel* Label9 = nullptr;       // the current bet
+    QLabel* Label10 = nullptr;      // the name of the final hand
+    QLabel* Label11 = nullptr;      // the win
+    QLabel* Label12 = nullptr;      // the title, "Draw Zezuv"
+    QLabel* Label13 = nullptr;      // "Payout", the schedule list's caption
+    QLabel* Label14 = nullptr;      // "Jacks or Better"
+    QLabel* Label15 = nullptr;      // "Game Paused"
+    TClickLabel* Image6 = nullptr;  // the spade that opens Donate
+    QToolButton* SpeedButton1 = nullptr; // pause and resume
+    TElapsedTimeLabel* ElapsedTimeLabel1 = nullptr; // the game clock
+    TStatusBarPro* StatusBarPro1 = nullptr;         // statistics, or who made the game
+    QAction* PauseGame1 = nullptr;  // checked while paused
+    QAction* Pause1 = nullptr;      // its menu entry
 
-    TForm2* form2_ = nullptr;
-    TForm3* form3_ = nullptr;
-    TForm4* form4_ = nullptr;
-    TForm5* form5_ = nullptr;
-    TForm6* form6_ = nullptr;
-    TForm7* form7_ = nullptr;
-    TForm8* form8_ = nullptr;
+    TForm2* form2_ = nullptr; // card pictures
+    TForm3* form3_ = nullptr; // Help
+    TForm4* form4_ = nullptr; // About
+    TForm5* form5_ = nullptr; // the payout table
+    TForm6* form6_ = nullptr; // Options
+    TForm7* form7_ = nullptr; // Strategy
+    TForm8* form8_ = nullptr; // Donate
     TAdvisorForm* advisor_ = nullptr;
     std::unique_ptr<vel::TablePrinter> printer_;
     Celebration* celebration_ = nullptr;

@@ -2,22 +2,19 @@
 // the other windows.
 #include "game/Unit1.h"
 
+#include "game/AdvisorSession.h"
 #include "game/Celebration.h"
 #include "game/TableWidgets.h"
 #include "shell/SettingsLocation.h"
-#include "shell/UElapsedTimeLabel.h"
 #include "shell/Unit6.h"
+#include "views/DesignFont.h"
 #include "views/Printing.h"
 #include "views/SBPro.h"
-#include "views/Unit2.h"
 #include "views/Unit3.h"
 #include "views/Unit5.h"
 
-#include <QAction>
-#include <QComboBox>
 #include <QFileInfo>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QPushButton>
 
 void TForm1::InitializeMainWindow()
@@ -33,37 +30,33 @@ void TForm1::InitializeMainWindow()
     };
     tadaSound_ = soundIn(QStringLiteral("tada.wav"));
     chimesSound_ = soundIn(QStringLiteral("chimes.wav"));
-    state_.Celebrate = false;
-    payTable_ = vel::PayTable();
-    ComboBox1->setCurrentIndex(vel::DefaultPaySchedule);
+    round_->SetSchedule(vel::DefaultPaySchedule);
     ApplyPaySchedule();
-    LayoutStatusPanels();
+    StatusBarPro1->LayoutStatusPanels(centralWidget()->width());
     settingsFile_->LoadSettings(settings_);
-    ComboBox1->setCurrentIndex(settings_.Payout);
+    round_->SetSchedule(settings_.Payout);
+    round_->SetCelebrateLevel(settings_.CelebrateLevel);
+    advice_->SetWarnCostlyDraw(settings_.WarnCostlyDraw);
     ApplyPaySchedule();
     settingsFile_->SettingsChanged = false;
 }
 
+// The payout window shows the schedule in force.
 void TForm1::ApplyPaySchedule()
 {
-    payTable_.ApplySchedule(ComboBox1->currentIndex());
-    form5_->ShowPayTable(payTable_);
+    form5_->ShowPayTable(round_->Pays());
 }
 
-void TForm1::ComboBox1Change()
+void TForm1::ComboBox1Change(int index)
 {
     settingsFile_->SettingsChanged = true;
+    round_->SetSchedule(index);
     ApplyPaySchedule();
 }
 
 void TForm1::ToggleHold(int place)
 {
-    if (!state_.CanHold)
-        return;
-    bool& held = state_.Held[place - 1];
-    held = !held;
-    SetPlaceColor(place, held ? settings_.HoldColor : settings_.PanelColor);
-    SetHoldMarker(place, held);
+    round_->ToggleHold(place);
 }
 
 // Sees every key of the table before the focused control does: 1 to 5
@@ -82,8 +75,11 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
     if (text.size() == 1 && text[0] >= QLatin1Char('1') && text[0] <= QLatin1Char('5'))
         ToggleHold(text[0].digitValue());
     const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-    if (enter && defaultButton_ && defaultButton_->isEnabled()) {
-        defaultButton_->click();
+    const vel::RoundState& state = round_->State();
+    QPushButton* live = state.DrawIsDefault ? (state.DrawOffered ? BitBtn1 : nullptr)
+                                            : (state.BetOffered ? BitBtn2 : nullptr);
+    if (enter && live) {
+        live->click();
         return true;
     }
     return QMainWindow::eventFilter(watched, event);
@@ -92,9 +88,9 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
 // Back on the table, the focus goes to whichever of Draw and Bet is live.
 void TForm1::FocusLiveButton()
 {
-    if (BitBtn1->isEnabled())
+    if (round_->State().DrawOffered)
         BitBtn1->setFocus();
-    if (BitBtn2->isEnabled())
+    if (round_->State().BetOffered)
         BitBtn2->setFocus();
 }
 
@@ -117,7 +113,7 @@ void TForm1::showEvent(QShowEvent* event)
 // only when the player asked for it; the pictures stay centred.
 void TForm1::FitCardPictures()
 {
-    const bool largeFonts = logicalDpiX() > 96;
+    const bool largeFonts = vel::IsLargeFonts(*this);
     const QSize place = cardPanels_[0]->size();
     for (TCardPanel* panel : cardPanels_) {
         TCardImage* image = panel->Image();
@@ -133,8 +129,8 @@ void TForm1::FitCardPictures()
 
 void TForm1::Options1Click()
 {
-    if (state_.Busy) {
-        pendingOptions_ = true;
+    if (round_->State().Busy) {
+        round_->Defer(vel::DeferredOptions);
         return;
     }
     form6_->LoadValues(settings_.PanelColor, settings_.HoldColor, settings_.WinColor, settings_.CelebrateLevel,
@@ -147,39 +143,11 @@ void TForm1::Options1Click()
     settings_.WinColor = form6_->WinColor();
     settings_.CelebrateLevel = form6_->CelebrateLevel();
     settings_.ScaleCards = form6_->ScaleCards();
+    round_->SetCelebrateLevel(settings_.CelebrateLevel);
     for (TCardPanel* panel : cardPanels_)
         panel->Image()->SetStretch(settings_.ScaleCards);
-    RepaintCardPanels();
-}
-
-// A place shows the win colour, else the hold colour while the hand waits
-// for the draw, else the panel colour.
-void TForm1::RepaintCardPanels()
-{
-    for (int place = 1; place <= 5; ++place) {
-        vel::TColor color = settings_.PanelColor;
-        if (state_.WinCard[place - 1])
-            color = settings_.WinColor;
-        else if (state_.Held[place - 1] && BitBtn1->isEnabled())
-            color = settings_.HoldColor;
-        SetPlaceColor(place, color);
-    }
-}
-
-void TForm1::LayoutStatusPanels()
-{
-    StatusBarPro1->LayoutStatusPanels(centralWidget()->width());
-}
-
-void TForm1::HighlightStatusPanel(int index, bool on)
-{
-    StatusBarPro1->HighlightStatusPanel(index, on);
-}
-
-// The table's own hint shows only after a game ended with Cancel.
-void TForm1::SetHintsShown(bool shown)
-{
-    centralWidget()->setToolTip(shown ? QStringLiteral("Click Game - New to play a new game") : QString());
+    round_->RecolourPlaces();
+    RefreshPlaces(); // the colours themselves may be new
 }
 
 void TForm1::ShowModeless(QWidget* window)

@@ -2,76 +2,42 @@
 #include "game/Unit1.h"
 
 #include "shell/Startup.h"
-#include "shell/UElapsedTimeLabel.h"
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
 
-namespace {
-
-enum PauseBits { DrawWasEnabled = 1, BetWasEnabled = 2, BetListWasEnabled = 4, CouldHold = 8 };
-
-} // namespace
-
 void TForm1::PauseGame1Execute()
 {
-    if (!state_.Busy)
-        TogglePause();
+    TogglePause();
     PauseGame1Update(); // a refused press leaves the toggle button as it was
 }
 
 void TForm1::TogglePause()
 {
-    if (state_.Busy || !PauseGame1->isEnabled())
+    if (!round_->TogglePause())
         return;
-    PauseGame1->setChecked(!PauseGame1->isChecked());
-    SpeedButton1->setChecked(PauseGame1->isChecked());
-    Pause1->setChecked(PauseGame1->isChecked());
-    if (PauseGame1->isChecked()) {
-        ElapsedTimeLabel1->PauseClock();
-        ElapsedTimeLabel1->RefreshClock();
-        Label15->setText(QStringLiteral("Game Paused"));
-        pauseTag_ = (BitBtn1->isEnabled() ? DrawWasEnabled : 0) | (BitBtn2->isEnabled() ? BetWasEnabled : 0)
-                    | (ComboBox2->isEnabled() ? BetListWasEnabled : 0) | (state_.CanHold ? CouldHold : 0);
-        for (QWidget* control : {static_cast<QWidget*>(BitBtn1), static_cast<QWidget*>(BitBtn2),
-                                 static_cast<QWidget*>(ComboBox2), static_cast<QWidget*>(Label8)})
-            control->setEnabled(false);
-        state_.CanHold = false;
-        return;
-    }
-    Label15->clear();
-    ElapsedTimeLabel1->ResumeClock();
-    BitBtn1->setEnabled(pauseTag_ & DrawWasEnabled);
-    BitBtn2->setEnabled(pauseTag_ & BetWasEnabled);
-    ComboBox2->setEnabled(pauseTag_ & BetListWasEnabled);
-    state_.CanHold = pauseTag_ & CouldHold;
-    Label8->setEnabled(ComboBox2->isEnabled());
-    if (BitBtn1->isEnabled())
+    if (round_->State().DrawOffered)
         BitBtn1->setFocus();
-    else
+    else if (!round_->State().Paused)
         BitBtn2->setFocus();
 }
 
-// Pause is offered while the clock runs and never while cards move.
+// Pause is offered while the clock runs and never while cards move; the
+// command and its two controls show the paused state.
 void TForm1::PauseGame1Update()
 {
-    if (state_.Busy) {
-        SpeedButton1->setEnabled(false);
-        Pause1->setEnabled(false);
-        return;
+    const bool offered = round_->PauseOffered();
+    const bool paused = round_->State().Paused;
+    for (QAction* action : {PauseGame1, Pause1}) {
+        action->setEnabled(offered);
+        action->setChecked(paused);
     }
-    const bool started = ElapsedTimeLabel1->ClockStarted();
-    PauseGame1->setEnabled(started);
-    SpeedButton1->setEnabled(started);
-    Pause1->setEnabled(started);
-    SpeedButton1->setChecked(PauseGame1->isChecked());
-    Pause1->setChecked(PauseGame1->isChecked());
-    if (!PauseGame1->isChecked())
-        Label15->clear();
+    SpeedButton1->setEnabled(offered);
+    SpeedButton1->setChecked(paused);
+    Label15->setText(paused ? QStringLiteral("Game Paused") : QString());
 }
 
 void TForm1::changeEvent(QEvent* event)
@@ -93,7 +59,7 @@ void TForm1::changeEvent(QEvent* event)
 void TForm1::AppMinimize()
 {
     savedTitle_ = vel::ApplicationTitle();
-    vel::SetApplicationTitle(savedTitle_ + QStringLiteral(" - Credit ") + QString::number(state_.Credit));
+    vel::SetApplicationTitle(savedTitle_ + QStringLiteral(" - Credit ") + QString::number(round_->State().Credit));
     setWindowTitle(vel::ApplicationTitle());
 }
 
@@ -105,7 +71,7 @@ void TForm1::AppRestore()
 
 bool TForm1::FormCloseQuery()
 {
-    if (state_.Credit <= 0 || !state_.GameInProgress)
+    if (round_->State().Credit <= 0 || !round_->State().GameInProgress)
         return true;
     return AskConfirm(vel::ApplicationTitle() + QStringLiteral(" Game in Progress.  Close Program?"),
                       QMessageBox::Yes | QMessageBox::No, 10);
@@ -117,7 +83,7 @@ bool TForm1::SaveChangedSettings()
 {
     if (!settingsFile_->SettingsChanged)
         return true;
-    settings_.Payout = ComboBox1->currentIndex();
+    settings_.Payout = round_->State().Schedule;
     if (settingsFile_->SaveSettings(settings_) != vel::SettingsFile::SaveResult::Failed)
         return true;
     QMessageBox::critical(this, vel::ApplicationTitle(),
@@ -127,8 +93,8 @@ bool TForm1::SaveChangedSettings()
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
-    if (state_.Busy) {
-        pendingClose_ = true; // closes once the cards have stopped moving
+    if (round_->State().Busy) {
+        round_->Defer(vel::DeferredClose); // closes once the cards have stopped moving
         event->ignore();
         return;
     }
@@ -141,7 +107,7 @@ void TForm1::closeEvent(QCloseEvent* event)
 
 bool TForm1::CommitSession(bool mayAskPlayer)
 {
-    if (mayAskPlayer && !state_.Busy && !FormCloseQuery())
+    if (mayAskPlayer && !round_->State().Busy && !FormCloseQuery())
         return false;
     SaveChangedSettings();
     return true;

@@ -1,11 +1,6 @@
 #include "shell/Startup.h"
 
-#include "game/Unit1.h"
-
-#include <QApplication>
-#include <QFont>
-#include <QScreen>
-#include <QSessionManager>
+#include <QGuiApplication>
 
 namespace vel {
 
@@ -32,35 +27,6 @@ void SetApplicationTitle(const QString& title)
 void PrepareDesktop()
 {
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::RoundPreferFloor);
-}
-
-void SubstituteDesignFont()
-{
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                                QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")});
-}
-
-int RunGame(int argc, char* argv[])
-{
-    PrepareDesktop();
-    QApplication app(argc, argv);
-    SubstituteDesignFont();
-    SetApplicationTitle(QStringLiteral("vel Zezuv"));
-    TForm1 table(QCoreApplication::applicationFilePath());
-    table.InitializeMainWindow();
-    table.ResetGame();
-    table.ResetTable(true);
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &table, [&table](QSessionManager& manager) {
-        if (!table.CommitSession(manager.allowsInteraction()))
-            manager.cancel();
-        manager.release();
-    });
-    const QRect screen = table.screen()->availableGeometry();
-    table.adjustSize();
-    table.move(screen.center() - table.rect().center());
-    table.show();
-    return app.exec();
 }
 
 } // namespace vel

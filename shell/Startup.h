@@ -8,13 +8,8 @@ namespace vel {
 QString ApplicationTitle();
 void SetApplicationTitle(const QString& title);
 
-// Everything the table needs from the desktop before the first window:
-// no fractional scaling (a 120 dpi screen reports 120 dpi) and a sans face
-// for the designed font.
+// What the table needs from the desktop before the first window: no
+// fractional scaling, so that a 120 dpi screen reports 120 dpi.
 void PrepareDesktop();
-void SubstituteDesignFont();
-
-// Starts the game and runs it until the table closes.
-int RunGame(int argc, char* argv[]);
 
 } // namespace vel

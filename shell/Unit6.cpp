@@ -1,4 +1,5 @@
 #include "shell/Unit6.h"
+#include "views/DesignFont.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -138,7 +139,7 @@ void TForm6::showEvent(QShowEvent* event)
 void TForm6::FormShow()
 {
     SelectPanelColors();
-    CheckBox1->setEnabled(logicalDpiX() > 96);
+    CheckBox1->setEnabled(vel::IsLargeFonts(*this));
     Label3->setEnabled(CheckBox1->isEnabled());
 }
 

@@ -4,6 +4,7 @@
 #include "engine/Evaluator.h"
 #include "game/Unit1.h"
 #include "shell/Startup.h"
+#include "views/DesignFont.h"
 
 #include <QPushButton>
 #include <QApplication>

@@ -249,7 +249,7 @@ void AdvisorTest::ledgerFollowsTheGame()
     UseClock(*table, deal.clock);
     TAdvisorForm* advisor = OpenAdvisor(*table);
     QVERIFY(advisor);
-    QSignalSpy settled(table.get(), &TForm1::handSettled);
+    QSignalSpy settled(&table->Round(), &vel::TableRound::handSettled);
     double played = 0, best = 0;
     // The first hand held the best way, the second held the other cards.
     for (bool followAdvice : {true, false}) {

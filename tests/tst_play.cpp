@@ -459,7 +459,7 @@ void PlayTest::soak()
     UseClock(*table, 2026);
     QRandomGenerator random(12345);
     int bets = 0, payouts = 0, games = 1;
-    connect(table.get(), &TForm1::handSettled, this, [&](int payout) { payouts += payout; });
+    connect(&table->Round(), &vel::TableRound::handSettled, this, [&](int payout) { payouts += payout; });
     for (int hand = 0; hand < 2000; ++hand) {
         SetBet(*table, 1 + static_cast<int>(random.bounded(5)));
         table->BitBtn2Click();

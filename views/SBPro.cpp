@@ -1,4 +1,5 @@
 #include "views/SBPro.h"
+#include "views/DesignFont.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -141,7 +142,7 @@ TStatusBarPro::TStatusBarPro(QWidget* mainWindow)
         panel->width_ = CentredDesignWidth;
         panel->alignment_ = TStatusPanelPro::TextAlignment::Center;
     }
-    setFixedHeight((DesignHeight * logicalDpiY() + 48) / 96);
+    setFixedHeight(vel::ScaledLength(DesignHeight, logicalDpiY()));
     LayoutPanels();
 }
 

@@ -1,4 +1,5 @@
 #include "views/TextWindow.h"
+#include "views/DesignFont.h"
 
 #include <QKeyEvent>
 #include <QPlainTextEdit>
@@ -13,9 +14,7 @@ TTextWindow::TTextWindow(QWidget* mainWindow, const Design& design, const QStrin
     , Memo1(new QPlainTextEdit(this))
     , StatusBar1(new QStatusBar(this))
 {
-    QFont textFont(QStringLiteral("MS Sans Serif"));
-    textFont.setPixelSize(16);
-    Memo1->setFont(textFont);
+    Memo1->setFont(vel::DesignFont(16));
     Memo1->setPlainText(text);
     Memo1->setReadOnly(design.readOnly);
     Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);

@@ -2,6 +2,7 @@
 
 #include "views/Colors.h"
 #include "views/VersionInfo.h"
+#include "views/DesignFont.h"
 
 #include <QIcon>
 #include <QLabel>
@@ -35,7 +36,9 @@ const QStringList TForm4::VersionKeys{
 
 TForm4::TForm4(QWidget* mainWindow)
     : TPointerform(mainWindow, QStringLiteral("vel Zezuv - About"), Border::FixedDialog)
-    , Label1(new QLabel(QStringLiteral("vel Zezuv  V1.0"), this))
+    , Label1(new QLabel(QStringLiteral("%1  V%2").arg(QLatin1String(vel::version::ProductName),
+                                                        QLatin1String(vel::version::ShortVersion)),
+                        this))
     , Image1(new QLabel(this))
     , Memo1(new QPlainTextEdit(this))
     , BitBtn1(new QPushButton(QStringLiteral("OK"), this))
@@ -43,9 +46,7 @@ TForm4::TForm4(QWidget* mainWindow)
 {
     setFixedSize(Scaled(574), Scaled(292));
 
-    QFont titleFont(QStringLiteral("MS Sans Serif"));
-    titleFont.setPixelSize(24);
-    Label1->setFont(titleFont);
+    Label1->setFont(vel::DesignFont(24));
     Label1->move(Scaled(16), Scaled(48));
     Label1->adjustSize();
 

@@ -2,6 +2,7 @@
 
 #include "engine/Evaluator.h"
 #include "engine/PaySchedule.h"
+#include "views/DesignFont.h"
 
 #include <QHeaderView>
 #include <QStatusBar>
@@ -40,9 +41,7 @@ TForm5::TForm5(QWidget* mainWindow)
     setMinimumSize(ClientSizeFor(QSize(Scaled(250), Scaled(250))));
     setMaximumSize(ClientSizeFor(QSize(Scaled(450), Scaled(600))));
 
-    QFont gridFont(QStringLiteral("MS Sans Serif"));
-    gridFont.setPixelSize(16);
-    StringGrid1->setFont(gridFont);
+    StringGrid1->setFont(vel::DesignFont(16));
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     StringGrid1->verticalHeader()->hide();
     StringGrid1->verticalHeader()->setMinimumSectionSize(1);

@@ -1,6 +1,6 @@
 #include "views/pointerform.h"
 
-#include "shell/ModernFont.h"
+#include "views/DesignFont.h"
 
 #include <QIcon>
 
@@ -22,9 +22,7 @@ TPointerform::TPointerform(QWidget* mainWindow, const QString& caption, Border b
 {
     setWindowTitle(caption);
     setWindowIcon(QIcon(QStringLiteral(":/icons/spade32.png")));
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(vel::DesignFont(11));
     if (vel::IsVistaOrLater())
         vel::ApplyModernFont(this);
 }
@@ -38,9 +36,7 @@ void TPointerform::ShowInFront()
 
 int TPointerform::Scaled(int designPixels) const
 {
-    // Rounded like the platform's MulDiv.
-    const int dpi = logicalDpiX();
-    return (designPixels * dpi + 48) / 96;
+    return vel::ScaledLength(designPixels, logicalDpiX());
 }
 
 QRect TPointerform::Scaled(const QRect& designRect) const

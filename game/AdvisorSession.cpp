@@ -1,0 +1,160 @@
+#include "game/AdvisorSession.h"
+
+#include "game/AdvisorTables.h"
+#include "game/TableRound.h"
+
+#include <QLocale>
+
+#include <algorithm>
+
+namespace vel {
+
+namespace {
+
+constexpr char16_t SuitSymbols[] = u"\u2663\u2666\u2665\u2660";
+
+} // namespace
+
+QString CardSymbol(Card card)
+{
+    return QLatin1Char(RankLetter(card)) + QChar(SuitSymbols[SuitOf(card)]);
+}
+
+QString HoldText(const Hand& dealt, unsigned holdMask)
+{
+    if (holdMask == 0)
+        return QStringLiteral("Draw five new cards");
+    QStringList cards;
+    for (std::size_t place = 0; place < dealt.size(); ++place) {
+        if (holdMask >> place & 1)
+            cards << CardSymbol(dealt[place]);
+    }
+    return cards.join(QLatin1Char(' '));
+}
+
+QString Credits(double value)
+{
+    return QLocale().toString(qAbs(value) < 0.005 ? 0.0 : value, 'f', 2);
+}
+
+const HoldResult& HandAdvice::Hold(unsigned mask) const
+{
+    // The 32 holds cover every mask of five places.
+    return *std::find_if(holds.begin(), holds.end(), [mask](const HoldResult& hold) { return hold.holdMask == mask; });
+}
+
+AdvisorSession::AdvisorSession(TableRound& round, QObject* parent)
+    : QObject(parent)
+    , round_(round)
+    , tables_(AdvisorTables::Shared())
+{
+    connect(&round_, &TableRound::handDealt, this, &AdvisorSession::HandDealt);
+    connect(&round_, &TableRound::drawStarted, this, &AdvisorSession::DrawStarted);
+    connect(&round_, &TableRound::handSettled, this, &AdvisorSession::HandSettled);
+    connect(&round_, &TableRound::gameReset, this, &AdvisorSession::GameReset);
+    connect(&round_, &TableRound::scheduleChanged, this, &AdvisorSession::perfectPlayChanged);
+    connect(&round_, &TableRound::betChanged, this, &AdvisorSession::perfectPlayChanged);
+    connect(&returnsWatcher_, &QFutureWatcherBase::finished, this, &AdvisorSession::perfectPlayChanged);
+    returnsWatcher_.setFuture(tables_->Returns());
+}
+
+std::optional<double> AdvisorSession::PerfectPlayReturn() const
+{
+    const QFuture<ScheduleReturns> returns = tables_->Returns();
+    if (!returns.isFinished())
+        return std::nullopt;
+    return PerfectPlayAt(returns.result(), round_.State().Schedule, round_.State().CurrentBet);
+}
+
+void AdvisorSession::WaitForTables() const
+{
+    tables_->WaitUntilReady();
+}
+
+void AdvisorSession::SetWarnCostlyDraw(bool warn)
+{
+    if (warnCostlyDraw_ == warn)
+        return;
+    warnCostlyDraw_ = warn;
+    emit warnCostlyDrawChanged(warn);
+}
+
+std::optional<QString> AdvisorSession::CostlyDrawWarning()
+{
+    if (!warnCostlyDraw_ || !round_.State().CanHold)
+        return std::nullopt;
+    const HandAdvice& advice = AdviceForTable();
+    const HoldResult& best = advice.Best();
+    const double cost = best.expectedCredits - advice.Hold(HeldMask()).expectedCredits;
+    if (cost < CostlyLoss)
+        return std::nullopt;
+    const QString bestHold = best.holdMask == 0 ? QStringLiteral("draws five new cards")
+                                                : QStringLiteral("keeps ") + HoldText(advice.dealt, best.holdMask);
+    return QStringLiteral("This hold gives up %1 credits. The best hold %2.\nDraw anyway?").arg(Credits(cost), bestHold);
+}
+
+void AdvisorSession::HoldBest()
+{
+    if (!round_.State().CanHold)
+        return;
+    const unsigned differing = AdviceForTable().Best().holdMask ^ HeldMask();
+    for (int place = 1; place <= 5; ++place) {
+        if (differing >> (place - 1) & 1)
+            round_.ToggleHold(place);
+    }
+}
+
+// The advice for the hand on the table, worked out if the hand is new.
+HandAdvice& AdvisorSession::AdviceForTable()
+{
+    const RoundState& state = round_.State();
+    if (!advice_ || advice_->dealt != state.Hand || advice_->bet != state.CurrentBet)
+        advice_ = HandAdvice{state.Hand, state.CurrentBet, tables_->Analyze(state.Hand, round_.Pays(), state.CurrentBet),
+                             std::nullopt};
+    return *advice_;
+}
+
+unsigned AdvisorSession::HeldMask() const
+{
+    unsigned mask = 0;
+    for (std::size_t place = 0; place < round_.State().Held.size(); ++place)
+        mask |= round_.State().Held[place] ? 1u << place : 0u;
+    return mask;
+}
+
+void AdvisorSession::HandDealt()
+{
+    advice_.reset();
+    AdviceForTable();
+    emit adviceChanged();
+    emit perfectPlayChanged(); // the bet may have been cut to the credit
+}
+
+// Read as the draw begins: the dealt hand and the holds are still on the table.
+void AdvisorSession::DrawStarted()
+{
+    HandAdvice& advice = AdviceForTable();
+    advice.playedMask = HeldMask();
+    ++ledger_.hands;
+    ledger_.playedExpected += advice.Hold(*advice.playedMask).expectedCredits;
+    ledger_.bestExpected += advice.Best().expectedCredits;
+    emit adviceChanged();
+    emit ledgerChanged();
+}
+
+void AdvisorSession::HandSettled(int payout)
+{
+    ledger_.won += payout;
+    emit ledgerChanged();
+}
+
+void AdvisorSession::GameReset()
+{
+    ledger_ = {};
+    advice_.reset();
+    emit adviceChanged();
+    emit ledgerChanged();
+    emit perfectPlayChanged();
+}
+
+} // namespace vel
