@@ -81,6 +81,10 @@ public:
     Deck& GameDeck() { return deck_; }
     const Deck& GameDeck() const { return deck_; }
     bool PauseOffered() const { return !state_.Busy && state_.ClockStarted; }
+    // A new game asks first when completed hands with credit left would be
+    // lost; closing asks whenever a game with credit left is under way.
+    bool NewGameNeedsQuestion() const { return state_.Credit > 0 && state_.HandsPlayed > 0; }
+    bool CloseNeedsQuestion() const { return state_.Credit > 0 && state_.GameInProgress; }
     float AverageWin() const;
 
     void ResetGame();

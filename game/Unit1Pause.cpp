@@ -71,7 +71,7 @@ void TForm1::AppRestore()
 
 bool TForm1::FormCloseQuery()
 {
-    if (round_->State().Credit <= 0 || !round_->State().GameInProgress)
+    if (!round_->CloseNeedsQuestion())
         return true;
     return AskConfirm(vel::ApplicationTitle() + QStringLiteral(" Game in Progress.  Close Program?"),
                       QMessageBox::Yes | QMessageBox::No, 10);

@@ -93,9 +93,7 @@ void TForm1::New1Click()
 // Asks first when a game with completed hands and credit left would be lost.
 bool TForm1::StartNewGame()
 {
-    const vel::RoundState& state = round_->State();
-    const bool ask = state.Credit > 0 && state.HandsPlayed > 0;
-    if (ask && !AskConfirm(vel::ApplicationTitle() + QStringLiteral(" Game in Progress.  New Game?"),
+    if (round_->NewGameNeedsQuestion() && !AskConfirm(vel::ApplicationTitle() + QStringLiteral(" Game in Progress.  New Game?"),
                            QMessageBox::Yes | QMessageBox::No, 50))
         return false;
     ResetGame();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/Evaluator.h"
+#include "engine/PaySchedule.h"
 #include "views/Colors.h"
 
 #include <QString>
@@ -8,8 +10,8 @@ namespace vel {
 
 // The player's choices that survive from one run to the next.
 struct Settings {
-    int Payout = 2;
-    int CelebrateLevel = 6;
+    int Payout = DefaultPaySchedule;
+    int CelebrateLevel = FullHouse; // the lowest hand category celebrated
     TColor PanelColor = clSkyBlue;
     TColor WinColor = clGreen;
     TColor HoldColor = clRed;

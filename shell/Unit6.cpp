@@ -1,4 +1,6 @@
 #include "shell/Unit6.h"
+
+#include "shell/SettingsFile.h"
 #include "views/DesignFont.h"
 
 #include <QCheckBox>
@@ -16,7 +18,6 @@ const QStringList CelebrateLevels{
     QStringLiteral("Four of a Kind"),  QStringLiteral("Straight Flush"), QStringLiteral("Royal Flush"),
     QStringLiteral("Never"),
 };
-constexpr int ResetLevelEntry = 5; // Full House
 
 QIcon Swatch(const QColor& color, int side)
 {
@@ -150,12 +151,13 @@ void TForm6::ColorBoxChange(int list)
 
 void TForm6::BitBtn3Click()
 {
-    Panel1->SetColor(vel::clSkyBlue);
-    Panel2->SetColor(vel::clRed);
-    Panel3->SetColor(vel::clGreen);
+    const vel::Settings defaults;
+    Panel1->SetColor(defaults.PanelColor);
+    Panel2->SetColor(defaults.HoldColor);
+    Panel3->SetColor(defaults.WinColor);
     SelectPanelColors();
-    ComboBox1->setCurrentIndex(ResetLevelEntry);
-    CheckBox1->setChecked(false);
+    ComboBox1->setCurrentIndex(defaults.CelebrateLevel - 1);
+    CheckBox1->setChecked(defaults.ScaleCards);
 }
 
 // Selects in each list the entry of its panel's colour, or none.

@@ -42,25 +42,26 @@ public:
     int CelebrateLevel() const;
     bool ScaleCards() const;
 
-    QLabel* const Label1;
-    TColorPanel* const Panel1;
-    TColorPanel* const Panel2;
-    TColorPanel* const Panel3;
-    QComboBox* const ColorBox1;
-    QComboBox* const ColorBox2;
-    QComboBox* const ColorBox3;
-    QLabel* const Label2;
-    QComboBox* const ComboBox1;
-    QCheckBox* const CheckBox1;
-    QLabel* const Label3;
-    QPushButton* const BitBtn3;
-    QPushButton* const BitBtn1;
-    QPushButton* const BitBtn2;
+    QLabel* const Label1;          // "Card Panel Color Options"
+    TColorPanel* const Panel1;     // preview of the panel colour
+    TColorPanel* const Panel2;     // preview of the hold colour
+    TColorPanel* const Panel3;     // preview of the win colour
+    QComboBox* const ColorBox1;    // the panel colour
+    QComboBox* const ColorBox2;    // the hold colour
+    QComboBox* const ColorBox3;    // the win colour
+    QLabel* const Label2;          // "Celebrate On", the level list's caption
+    QComboBox* const ComboBox1;    // the celebration level
+    QCheckBox* const CheckBox1;    // card scaling, offered under Large Fonts
+    QLabel* const Label3;          // what card scaling does
+    QPushButton* const BitBtn3;    // Reset, back to the defaults
+    QPushButton* const BitBtn1;    // Cancel
+    QPushButton* const BitBtn2;    // OK
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // All in Unit6.cpp.
     void FormShow();
     void BitBtn3Click();
     void ColorBoxChange(int list);

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "game/TableRound.h"
+
+#include <functional>
+
+namespace vel {
+
+// One hand as a player without a window plays it.
+struct HandOutcome {
+    int creditBefore = 0;
+    int bet = 0;
+    int payout = 0;
+    int creditAfter = 0;
+    int evaluation = 0;
+    Hand dealt{};
+    Hand final{};
+    bool newGame = false; // the credit ran out and a new game began
+};
+
+// The places to hold (bit p - 1 for place p) of a dealt hand.
+using HoldChooser = std::function<unsigned(const Hand& dealt)>;
+
+// Deals, holds, draws and settles one hand at full speed, then offers the
+// next bet, or starts a new game of 100 credits when the credit ran out.
+HandOutcome PlayHand(TableRound& round, const HoldChooser& choose);
+
+} // namespace vel

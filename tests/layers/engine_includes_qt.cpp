@@ -1,0 +1,2 @@
+// Must not compile: the engine knows no Qt.
+#include <QString>

@@ -1,0 +1,2 @@
+// Must not compile: the engine is the lowest layer.
+#include "views/Colors.h"

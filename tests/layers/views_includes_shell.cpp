@@ -1,0 +1,2 @@
+// Must not compile: the views sit below the shell.
+#include "shell/SettingsFile.h"
