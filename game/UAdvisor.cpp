@@ -108,14 +108,22 @@ void TAdvisorForm::CreateControls()
     perfectPlayLabel_ = new QLabel(this);
     perfectPlayLabel_->setObjectName(QStringLiteral("PerfectPlayLabel"));
     perfectPlayLabel_->setWordWrap(true);
+    LayOutControls(CreateLedger());
+}
 
+QGroupBox* TAdvisorForm::CreateLedger()
+{
     auto* ledgerGroup = new QGroupBox(QStringLiteral("This game"), this);
     ledgerTable_ = ReadOnlyTable(6, 2, "LedgerTable", QStringLiteral("Session ledger"), ledgerGroup);
     ledgerTable_->horizontalHeader()->hide();
     ledgerTable_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ledgerTable_->setFixedHeight(ledgerTable_->verticalHeader()->length() + 2 * ledgerTable_->frameWidth());
     (new QVBoxLayout(ledgerGroup))->addWidget(ledgerTable_);
+    return ledgerGroup;
+}
 
+void TAdvisorForm::LayOutControls(QGroupBox* ledgerGroup)
+{
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(holdButton_);
     buttons->addWidget(warnBox_);

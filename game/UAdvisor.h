@@ -4,6 +4,7 @@
 #include "views/pointerform.h"
 
 class QCheckBox;
+class QGroupBox;
 class QLabel;
 class QPushButton;
 class QTableWidget;
@@ -25,6 +26,8 @@ protected:
 
 private:
     void CreateControls();
+    QGroupBox* CreateLedger();
+    void LayOutControls(QGroupBox* ledgerGroup);
     void ShowAdvice();
     void ShowHolds(const vel::HandAdvice& advice);
     void ShowLedger();

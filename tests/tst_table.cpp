@@ -1,6 +1,7 @@
 #include "TableFixture.h"
 
 #include "game/TableWidgets.h"
+#include "views/Colors.h"
 #include "views/SBPro.h"
 #include "views/Unit2.h"
 
@@ -255,9 +256,19 @@ void TableTest::screenshot()
 {
     auto table = StartTable(sandbox_.programPath);
     QVERIFY(table);
+    // Kept beside the tests for a look at the table as the player meets it.
     const QString path = QStringLiteral("table-%1dpi.png").arg(table->logicalDpiX());
-    QVERIFY(table->grab().save(path));
-    QVERIFY(QFileInfo(path).size() > 0);
+    const QImage image = table->grab().toImage();
+    QVERIFY(image.save(path));
+    const qreal ratio = image.devicePixelRatio();
+    QCOMPARE((QSizeF(image.size()) / ratio).toSize(), table->size());
+    // Before the first deal the five places show only their panel colour.
+    for (int place = 1; place <= 5; ++place) {
+        const TCardPanel* panel = Place(*table, place);
+        const QPoint centre = panel->mapTo(table.get(), panel->rect().center());
+        QCOMPARE(image.pixelColor((QPointF(centre) * ratio).toPoint()), vel::ToQColor(vel::clSkyBlue));
+    }
+    QCOMPARE(QImage(path), image.convertToFormat(QImage(path).format()));
 }
 
 QTEST_MAIN(TableTest)

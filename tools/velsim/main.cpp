@@ -83,6 +83,39 @@ vel::HoldChooser ChooserFor(const Options& options, const vel::TableRound& round
     };
 }
 
+struct Tally {
+    std::array<long long, vel::CategoryCount> counts{};
+    long long bet = 0;
+    long long won = 0;
+};
+
+// Plays the hands; false when one of them does not add up.
+bool Play(vel::TableRound& round, const vel::HoldChooser& choose, long long hands, Tally& tally)
+{
+    for (long long hand = 0; hand < hands; ++hand) {
+        const vel::HandOutcome outcome = vel::PlayHand(round, choose);
+        const std::set<vel::Card> cards(outcome.final.begin(), outcome.final.end());
+        if (outcome.creditAfter != outcome.creditBefore - outcome.bet + outcome.payout || cards.size() != 5) {
+            std::fprintf(stderr, "hand %lld does not add up\n", hand + 1);
+            return false;
+        }
+        ++tally.counts[vel::CategoryOf(outcome.evaluation)];
+        tally.bet += outcome.bet;
+        tally.won += outcome.payout;
+    }
+    return true;
+}
+
+void Report(const Tally& tally)
+{
+    for (int code = vel::RoyalFlush; code >= vel::Nothing; --code) {
+        const std::string name = code == vel::JacksOrBetter ? "Pair of Jacks or Better" : vel::HandName(code);
+        std::printf("%s: %lld\n", name.c_str(), tally.counts[code]);
+    }
+    std::printf("Bet: %lld\nWon: %lld\nReturn: %.4f%%\n", tally.bet, tally.won,
+                tally.bet ? 100.0 * tally.won / tally.bet : 0.0);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -103,27 +136,14 @@ int main(int argc, char* argv[])
     round.ChooseBet(options->bet);
     const vel::HoldChooser choose = ChooserFor(*options, round);
 
-    std::array<long long, vel::CategoryCount> counts{};
-    long long bet = 0, won = 0;
+    Tally tally;
     QElapsedTimer timer;
     timer.start();
-    for (long long hand = 0; hand < options->hands; ++hand) {
-        const vel::HandOutcome outcome = vel::PlayHand(round, choose);
-        const std::set<vel::Card> cards(outcome.final.begin(), outcome.final.end());
-        if (outcome.creditAfter != outcome.creditBefore - outcome.bet + outcome.payout || cards.size() != 5) {
-            std::fprintf(stderr, "hand %lld does not add up\n", hand + 1);
-            return 1;
-        }
-        ++counts[vel::CategoryOf(outcome.evaluation)];
-        bet += outcome.bet;
-        won += outcome.payout;
-    }
+    if (!Play(round, choose, options->hands, tally))
+        return 1;
     const double seconds = timer.nsecsElapsed() / 1e9;
-    for (int code = vel::RoyalFlush; code >= vel::Nothing; --code) {
-        const std::string name = code == vel::JacksOrBetter ? "Pair of Jacks or Better" : vel::HandName(code);
-        std::printf("%s: %lld\n", name.c_str(), counts[code]);
-    }
-    std::printf("Bet: %lld\nWon: %lld\nReturn: %.4f%%\n", bet, won, bet ? 100.0 * won / bet : 0.0);
+    Report(tally);
+    std::fflush(stdout);
     std::fprintf(stderr, "%lld hands in %.2f s: %.0f hands per second\n", options->hands, seconds,
                  options->hands / seconds);
     return 0;
