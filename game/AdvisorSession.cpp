@@ -6,30 +6,54 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <functional>
 
 namespace vel {
 
 namespace {
 
 constexpr char16_t SuitSymbols[] = u"\u2663\u2666\u2665\u2660";
+const QString RedSuitColor = QStringLiteral("#c00000");
+
+bool IsRed(Card card)
+{
+    return SuitOf(card) == 1 || SuitOf(card) == 2; // diamonds, hearts
+}
+
+QStringList HeldCards(const Hand& dealt, unsigned holdMask, const std::function<QString(Card)>& text)
+{
+    QStringList cards;
+    for (std::size_t place = 0; place < dealt.size(); ++place) {
+        if (holdMask >> place & 1)
+            cards << text(dealt[place]);
+    }
+    return cards;
+}
 
 } // namespace
 
 QString CardSymbol(Card card)
 {
-    return QLatin1Char(RankLetter(card)) + QChar(SuitSymbols[SuitOf(card)]);
+    const QString rank = RankLetter(card) == 'T' ? QStringLiteral("10") : QString(QLatin1Char(RankLetter(card)));
+    return rank + QChar(SuitSymbols[SuitOf(card)]);
 }
 
 QString HoldText(const Hand& dealt, unsigned holdMask)
 {
     if (holdMask == 0)
         return QStringLiteral("Draw five new cards");
-    QStringList cards;
-    for (std::size_t place = 0; place < dealt.size(); ++place) {
-        if (holdMask >> place & 1)
-            cards << CardSymbol(dealt[place]);
-    }
-    return cards.join(QLatin1Char(' '));
+    return HeldCards(dealt, holdMask, CardSymbol).join(QLatin1Char(' '));
+}
+
+QString HoldHtml(const Hand& dealt, unsigned holdMask)
+{
+    if (holdMask == 0)
+        return HoldText(dealt, 0);
+    return HeldCards(dealt, holdMask, [](Card card) {
+               return IsRed(card) ? QStringLiteral("<span style=\"color:%1\">%2</span>").arg(RedSuitColor, CardSymbol(card))
+                                  : CardSymbol(card);
+           })
+        .join(QLatin1Char(' '));
 }
 
 QString Credits(double value)
@@ -46,29 +70,68 @@ const HoldResult& HandAdvice::Hold(unsigned mask) const
 AdvisorSession::AdvisorSession(TableRound& round, QObject* parent)
     : QObject(parent)
     , round_(round)
-    , tables_(AdvisorTables::Shared())
 {
     connect(&round_, &TableRound::handDealt, this, &AdvisorSession::HandDealt);
     connect(&round_, &TableRound::drawStarted, this, &AdvisorSession::DrawStarted);
     connect(&round_, &TableRound::handSettled, this, &AdvisorSession::HandSettled);
     connect(&round_, &TableRound::gameReset, this, &AdvisorSession::GameReset);
-    connect(&round_, &TableRound::scheduleChanged, this, &AdvisorSession::perfectPlayChanged);
-    connect(&round_, &TableRound::betChanged, this, &AdvisorSession::perfectPlayChanged);
+    connect(&round_, &TableRound::scheduleChanged, this, &AdvisorSession::ScheduleOrBetChanged);
+    connect(&round_, &TableRound::betChanged, this, &AdvisorSession::ScheduleOrBetChanged);
     connect(&returnsWatcher_, &QFutureWatcherBase::finished, this, &AdvisorSession::perfectPlayChanged);
-    returnsWatcher_.setFuture(tables_->Returns());
+}
+
+void AdvisorSession::SetFollowing(bool following)
+{
+    following_ = following;
+    if (!following_)
+        return;
+    if (!tables_) {
+        tables_ = AdvisorTables::Shared();
+        returnsWatcher_.setFuture(tables_->Returns());
+    }
+    if (round_.State().CanHold)
+        AdviceForTable(); // the hand on the table, dealt while the advisor was closed
+    emit adviceChanged();
+    emit perfectPlayChanged();
+    emit oddsChanged();
 }
 
 std::optional<double> AdvisorSession::PerfectPlayReturn() const
 {
-    const QFuture<ScheduleReturns> returns = tables_->Returns();
-    if (!returns.isFinished())
+    if (!tables_ || !tables_->Returns().isResultReadyAt(0))
         return std::nullopt;
-    return PerfectPlayAt(returns.result(), round_.State().Schedule, round_.State().CurrentBet);
+    return PerfectPlayAt(tables_->Returns().result(), round_.State().Schedule, round_.State().CurrentBet);
+}
+
+// Asked for once per schedule and per royal rate; the table is the same at
+// every bet below the highest.
+std::optional<ReturnTable> AdvisorSession::Odds()
+{
+    if (!tables_)
+        return std::nullopt;
+    const int key = round_.State().Schedule * 2 + (round_.State().CurrentBet == MaxBet ? 1 : 0);
+    auto [entry, asked] = odds_.try_emplace(key);
+    if (asked) {
+        entry->second = tables_->Odds(round_.Pays(), round_.State().CurrentBet);
+        entry->second.then(this, [this](const ReturnTable&) { emit oddsChanged(); });
+    }
+    if (!entry->second.isResultReadyAt(0))
+        return std::nullopt;
+    return entry->second.result();
 }
 
 void AdvisorSession::WaitForTables() const
 {
-    tables_->WaitUntilReady();
+    if (tables_)
+        tables_->WaitUntilReady();
+}
+
+void AdvisorSession::ScheduleOrBetChanged()
+{
+    if (!following_)
+        return;
+    emit perfectPlayChanged();
+    emit oddsChanged();
 }
 
 void AdvisorSession::SetWarnCostlyDraw(bool warn)
@@ -109,7 +172,9 @@ HandAdvice& AdvisorSession::AdviceForTable()
 {
     const RoundState& state = round_.State();
     if (!advice_ || advice_->dealt != state.Hand || advice_->bet != state.CurrentBet)
-        advice_ = HandAdvice{state.Hand, state.CurrentBet, tables_->Analyze(state.Hand, round_.Pays(), state.CurrentBet),
+        advice_ = HandAdvice{state.Hand, state.CurrentBet,
+                             tables_ ? tables_->Analyze(state.Hand, round_.Pays(), state.CurrentBet)
+                                     : AnalyzeDirect(state.Hand, round_.Pays(), state.CurrentBet),
                              std::nullopt};
     return *advice_;
 }
@@ -125,14 +190,18 @@ unsigned AdvisorSession::HeldMask() const
 void AdvisorSession::HandDealt()
 {
     advice_.reset();
+    if (!following_)
+        return;
     AdviceForTable();
     emit adviceChanged();
-    emit perfectPlayChanged(); // the bet may have been cut to the credit
+    ScheduleOrBetChanged(); // the bet may have been cut to the credit
 }
 
 // Read as the draw begins: the dealt hand and the holds are still on the table.
 void AdvisorSession::DrawStarted()
 {
+    if (!following_)
+        return;
     HandAdvice& advice = AdviceForTable();
     advice.playedMask = HeldMask();
     ++ledger_.hands;
@@ -144,6 +213,8 @@ void AdvisorSession::DrawStarted()
 
 void AdvisorSession::HandSettled(int payout)
 {
+    if (!following_)
+        return;
     ledger_.won += payout;
     emit ledgerChanged();
 }

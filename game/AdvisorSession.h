@@ -1,12 +1,15 @@
 #pragma once
 
 #include "engine/HoldAnalysis.h"
+#include "engine/ReturnTable.h"
 #include "engine/ScheduleReturn.h"
 
+#include <QFuture>
 #include <QFutureWatcher>
 #include <QObject>
 #include <QString>
 
+#include <map>
 #include <memory>
 #include <optional>
 
@@ -15,11 +18,13 @@ namespace vel {
 class AdvisorTables;
 class TableRound;
 
-// "K♥": rank letter and suit symbol. The full name, for screen readers, is
-// CardName() of the card places.
+// "K♥", "10♠": the card as its corner reads. The full name, for screen
+// readers, is CardName() of the card places.
 QString CardSymbol(Card card);
 // The cards a hold keeps, "K♥ Q♥", or "Draw five new cards".
 QString HoldText(const Hand& dealt, unsigned holdMask);
+// The same as rich text, hearts and diamonds in red.
+QString HoldHtml(const Hand& dealt, unsigned holdMask);
 // Two decimals in the player's locale; a value that rounds to zero shows
 // without a minus sign.
 QString Credits(double value);
@@ -46,9 +51,10 @@ struct HandAdvice {
     const HoldResult& Best() const { return holds.front(); }
 };
 
-// The advisor without its window: it follows the round, works out the
-// advice for each dealt hand, keeps the ledger of the game and decides
-// when a draw is costly enough to warn about.
+// The advisor without its window: while its window is open it follows the
+// round, works out the advice for each dealt hand and keeps the ledger of
+// the game; it decides when a draw is costly enough to warn about. Until it
+// first follows the round it builds nothing and costs nothing.
 class AdvisorSession : public QObject {
     Q_OBJECT
 public:
@@ -60,9 +66,14 @@ public:
     bool HandWaiting() const { return advice_ && !advice_->playedMask; }
     const AdvisorLedger& Ledger() const { return ledger_; }
     const TableRound& Round() const { return round_; }
+    // Follows the round while the advisor is open; the first time starts
+    // building the tables in the background.
+    void SetFollowing(bool following);
+    bool Following() const { return following_; }
     // The perfect-play return per credit of the schedule and bet in force,
-    // once the background work has found it.
+    // and its table of final hands, once the background work has found them.
     std::optional<double> PerfectPlayReturn() const;
+    std::optional<ReturnTable> Odds();
     // Blocks until the background tables and returns exist.
     void WaitForTables() const;
 
@@ -80,10 +91,12 @@ signals:
     void adviceChanged();
     void ledgerChanged();
     void perfectPlayChanged();
+    void oddsChanged();
     void warnCostlyDrawChanged(bool warn);
 
 private:
     HandAdvice& AdviceForTable();
+    void ScheduleOrBetChanged();
     unsigned HeldMask() const;
     void HandDealt();
     void DrawStarted();
@@ -91,7 +104,9 @@ private:
     void GameReset();
 
     TableRound& round_;
-    std::shared_ptr<AdvisorTables> tables_;
+    std::shared_ptr<AdvisorTables> tables_; // none until first followed
+    std::map<int, QFuture<ReturnTable>> odds_; // by schedule and highest bet or not
+    bool following_ = false;
     QFutureWatcher<ScheduleReturns> returnsWatcher_;
     std::optional<HandAdvice> advice_;
     AdvisorLedger ledger_;

@@ -48,6 +48,16 @@ RankedHolds AdvisorTables::Analyze(const Hand& dealt, const PayTable& pays, int 
     return AnalyzeDirect(dealt, pays, bet);
 }
 
+QFuture<ReturnTable> AdvisorTables::Odds(const PayTable& pays, int bet) const
+{
+    // A future takes one continuation only, and the returns have it: this
+    // work waits for the tables itself. They were started first, so they
+    // never wait behind it in the pool.
+    return QtConcurrent::run([analyzer = analyzer_, pays, bet]() mutable {
+        return PerfectPlayTable(*analyzer.result(), pays, bet);
+    });
+}
+
 void AdvisorTables::WaitUntilReady()
 {
     analyzer_.waitForFinished();

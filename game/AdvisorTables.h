@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/HoldAnalysis.h"
+#include "engine/ReturnTable.h"
 #include "engine/ScheduleReturn.h"
 
 #include <QFuture>
@@ -28,6 +29,8 @@ public:
     bool TablesReady() const { return analyzer_.isFinished(); }
     // Finishes once the twelve returns are known.
     QFuture<ScheduleReturns> Returns() const { return returns_; }
+    // The return table of perfect play, worked out once the tables exist.
+    QFuture<ReturnTable> Odds(const PayTable& pays, int bet) const;
     // Blocks until everything is built.
     void WaitUntilReady();
 

@@ -1,5 +1,7 @@
 #include "game/UAdvisor.h"
 
+#include "game/AdvisorOdds.h"
+#include "game/CardTextDelegate.h"
 #include "game/TableRound.h"
 #include "game/TableWidgets.h"
 
@@ -9,6 +11,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -62,58 +66,109 @@ QTableWidget* ReadOnlyTable(int rows, int columns, const char* name, const QStri
     return table;
 }
 
+QString ScheduleName(int schedule)
+{
+    const std::string_view name = vel::PaySchedules[static_cast<std::size_t>(schedule)].listText;
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
 } // namespace
+
+QPoint AdvisorPosition(const QRect& tableFrame, const QSize& advisorFrame, const QRect& screen)
+{
+    const auto onScreen = [&](QPoint corner) {
+        corner.setX(qBound(screen.left(), corner.x(), screen.right() + 1 - advisorFrame.width()));
+        corner.setY(qBound(screen.top(), corner.y(), screen.bottom() + 1 - advisorFrame.height()));
+        return corner;
+    };
+    if (tableFrame.right() + 1 + advisorFrame.width() <= screen.right() + 1)
+        return onScreen({tableFrame.right() + 1, tableFrame.top()});
+    if (tableFrame.left() - advisorFrame.width() >= screen.left())
+        return onScreen({tableFrame.left() - advisorFrame.width(), tableFrame.top()});
+    return onScreen({tableFrame.left(), tableFrame.bottom() + 1});
+}
 
 TAdvisorForm::TAdvisorForm(QWidget* mainWindow, vel::AdvisorSession& session)
     : TPointerform(mainWindow, QStringLiteral("vel Zezuv - Advisor"), Border::Sizeable)
     , session_(session)
 {
     setObjectName(QStringLiteral("AdvisorForm"));
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    QFont text = font(); // the text grows with the screen's resolution, as the table's does
+    text.setPixelSize(Scaled(text.pixelSize()));
+    setFont(text);
     CreateControls();
     resize(Scaled(460), Scaled(640));
     connect(&session_, &vel::AdvisorSession::adviceChanged, this, &TAdvisorForm::ShowAdvice);
     connect(&session_, &vel::AdvisorSession::ledgerChanged, this, &TAdvisorForm::ShowLedger);
     connect(&session_, &vel::AdvisorSession::perfectPlayChanged, this, &TAdvisorForm::ShowPerfectPlay);
+    connect(&session_, &vel::AdvisorSession::oddsChanged, this, &TAdvisorForm::ShowOdds);
     connect(&session_, &vel::AdvisorSession::warnCostlyDrawChanged, warnBox_, &QCheckBox::setChecked);
-    ShowAdvice();
-    ShowLedger();
-    ShowPerfectPlay();
+}
+
+void TAdvisorForm::ShowBesideTable()
+{
+    if (!placed_) {
+        placed_ = true;
+        const QWidget* table = parentWidget();
+        // Until it is first shown this window's frame is unknown: the table's
+        // frame, from the same window manager, stands in for it.
+        const QSize frame = size() + table->frameGeometry().size() - table->size();
+        move(AdvisorPosition(table->frameGeometry(), frame, table->screen()->availableGeometry()));
+    }
+    show();
+    raise();
+    parentWidget()->activateWindow(); // where a window manager activates it regardless
 }
 
 void TAdvisorForm::CreateControls()
 {
-    handLabel_ = new QLabel(this);
+    auto* tabs = new QTabWidget(this);
+    tabs->setObjectName(QStringLiteral("AdvisorTabs"));
+    tabs->addTab(CreateHandPage(), QStringLiteral("This Hand"));
+    oddsPage_ = new TOddsPage(tabs);
+    tabs->addTab(oddsPage_, QStringLiteral("Odds"));
+    (new QVBoxLayout(this))->addWidget(tabs);
+}
+
+QWidget* TAdvisorForm::CreateHandPage()
+{
+    auto* page = new QWidget(this);
+    handLabel_ = new QLabel(page);
     handLabel_->setObjectName(QStringLiteral("HandLabel"));
     handLabel_->setWordWrap(true);
-    adviceLabel_ = new QLabel(this);
+    adviceLabel_ = new QLabel(page);
     adviceLabel_->setObjectName(QStringLiteral("AdviceLabel"));
     adviceLabel_->setWordWrap(true);
 
-    holdsTable_ = ReadOnlyTable(0, 3, "HoldsTable", QStringLiteral("Holds, best first"), this);
+    holdsTable_ = ReadOnlyTable(0, 3, "HoldsTable", QStringLiteral("Holds, best first"), page);
+    holdsTable_->setItemDelegateForColumn(0, new TCardTextDelegate(holdsTable_));
     holdsTable_->setAccessibleDescription(
         QStringLiteral("Every way to hold the hand, its expected return in credits "
                        "and its loss against the best hold"));
     holdsTable_->setHorizontalHeaderLabels(
         {QStringLiteral("Hold"), QStringLiteral("Expected return"), QStringLiteral("Loss")});
 
-    holdButton_ = new QPushButton(QStringLiteral("Hold These"), this);
+    holdButton_ = new QPushButton(QStringLiteral("H&old These"), page);
     holdButton_->setObjectName(QStringLiteral("HoldTheseButton"));
     holdButton_->setToolTip(QStringLiteral("Hold the best cards on the table"));
     connect(holdButton_, &QPushButton::clicked, &session_, &vel::AdvisorSession::HoldBest);
-    warnBox_ = new QCheckBox(QStringLiteral("Warn before a costly draw"), this);
+    warnBox_ = new QCheckBox(QStringLiteral("&Warn before a costly draw"), page);
     warnBox_->setObjectName(QStringLiteral("WarnCostlyDrawBox"));
     warnBox_->setChecked(session_.WarnCostlyDraw());
-    connect(warnBox_, &QCheckBox::clicked, &session_, &vel::AdvisorSession::SetWarnCostlyDraw);
+    // Toggled, not clicked: a screen reader's toggle action must count too.
+    connect(warnBox_, &QCheckBox::toggled, &session_, &vel::AdvisorSession::SetWarnCostlyDraw);
 
-    perfectPlayLabel_ = new QLabel(this);
+    perfectPlayLabel_ = new QLabel(page);
     perfectPlayLabel_->setObjectName(QStringLiteral("PerfectPlayLabel"));
     perfectPlayLabel_->setWordWrap(true);
-    LayOutControls(CreateLedger());
+    LayOutControls(page, CreateLedger(page));
+    return page;
 }
 
-QGroupBox* TAdvisorForm::CreateLedger()
+QGroupBox* TAdvisorForm::CreateLedger(QWidget* page)
 {
-    auto* ledgerGroup = new QGroupBox(QStringLiteral("This game"), this);
+    auto* ledgerGroup = new QGroupBox(QStringLiteral("This game"), page);
     ledgerTable_ = ReadOnlyTable(6, 2, "LedgerTable", QStringLiteral("Session ledger"), ledgerGroup);
     ledgerTable_->horizontalHeader()->hide();
     ledgerTable_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -122,13 +177,13 @@ QGroupBox* TAdvisorForm::CreateLedger()
     return ledgerGroup;
 }
 
-void TAdvisorForm::LayOutControls(QGroupBox* ledgerGroup)
+void TAdvisorForm::LayOutControls(QWidget* page, QGroupBox* ledgerGroup)
 {
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(holdButton_);
     buttons->addWidget(warnBox_);
     buttons->addStretch();
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(page);
     layout->addWidget(handLabel_);
     layout->addWidget(adviceLabel_);
     layout->addWidget(holdsTable_, 1);
@@ -137,15 +192,26 @@ void TAdvisorForm::LayOutControls(QGroupBox* ledgerGroup)
     layout->addWidget(ledgerGroup);
 }
 
+// Open, the window follows the round and shows all of it; hidden, it
+// neither works nor tells a screen reader anything.
 void TAdvisorForm::showEvent(QShowEvent* event)
 {
     TPointerform::showEvent(event);
     warnBox_->setChecked(session_.WarnCostlyDraw());
-    ShowPerfectPlay();
+    session_.SetFollowing(true);
+    ShowLedger();
+}
+
+void TAdvisorForm::hideEvent(QHideEvent* event)
+{
+    TPointerform::hideEvent(event);
+    session_.SetFollowing(false);
 }
 
 void TAdvisorForm::ShowAdvice()
 {
+    if (!isVisible())
+        return;
     const std::optional<vel::HandAdvice>& advice = session_.Advice();
     const bool waiting = session_.HandWaiting();
     holdButton_->setEnabled(waiting);
@@ -158,18 +224,21 @@ void TAdvisorForm::ShowAdvice()
     }
     const vel::Hand& dealt = advice->dealt;
     const QString heading = waiting ? QStringLiteral("Your hand: ") : QStringLiteral("Last hand as dealt: ");
-    handLabel_->setText(heading + vel::HoldText(dealt, AllPlaces));
+    handLabel_->setText(heading + vel::HoldHtml(dealt, AllPlaces));
     handLabel_->setAccessibleName(heading + CardNames(dealt, AllPlaces).join(QStringLiteral(", ")));
     const vel::HoldResult& best = advice->Best();
     if (waiting) {
         adviceLabel_->setText(QStringLiteral("Best hold: %1, worth %2 credits on average.")
-                                  .arg(vel::HoldText(dealt, best.holdMask), vel::Credits(best.expectedCredits)));
+                                  .arg(vel::HoldHtml(dealt, best.holdMask), vel::Credits(best.expectedCredits)));
+        adviceLabel_->setAccessibleName(QStringLiteral("Best hold: %1, worth %2 credits on average.")
+                                            .arg(SpokenHold(dealt, best.holdMask), vel::Credits(best.expectedCredits)));
     } else {
         const double cost = best.expectedCredits - advice->Hold(*advice->playedMask).expectedCredits;
         adviceLabel_->setText(cost < vel::AdvisorSession::CostlyLoss
                                   ? QStringLiteral("You played the best hold.")
                                   : QStringLiteral("Your hold gave up %1 credits against %2.")
-                                        .arg(vel::Credits(cost), vel::HoldText(dealt, best.holdMask)));
+                                        .arg(vel::Credits(cost), vel::HoldHtml(dealt, best.holdMask)));
+        adviceLabel_->setAccessibleName(QString());
     }
     ShowHolds(*advice);
 }
@@ -202,6 +271,8 @@ void TAdvisorForm::ShowHolds(const vel::HandAdvice& advice)
 
 void TAdvisorForm::ShowLedger()
 {
+    if (!isVisible())
+        return;
     const vel::AdvisorLedger& ledger = session_.Ledger();
     const QLocale locale;
     const std::pair<QString, QString> rows[] = {
@@ -220,15 +291,23 @@ void TAdvisorForm::ShowLedger()
 
 void TAdvisorForm::ShowPerfectPlay()
 {
+    if (!isVisible())
+        return;
     const std::optional<double> perfect = session_.PerfectPlayReturn();
     if (!perfect) {
         perfectPlayLabel_->setText(QStringLiteral("Working out the return of perfect play..."));
         return;
     }
     const vel::RoundState& state = session_.Round().State();
-    const std::string_view name = vel::PaySchedules[static_cast<std::size_t>(state.Schedule)].listText;
     perfectPlayLabel_->setText(QStringLiteral("Perfect play returns %1% on %2 at a bet of %3")
-                                   .arg(QLocale().toString(100 * *perfect, 'f', 2),
-                                        QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())),
+                                   .arg(QLocale().toString(100 * *perfect, 'f', 2), ScheduleName(state.Schedule),
                                         QLocale().toString(state.CurrentBet)));
+}
+
+void TAdvisorForm::ShowOdds()
+{
+    if (!isVisible())
+        return;
+    const vel::RoundState& state = session_.Round().State();
+    oddsPage_->ShowOdds(session_.Odds(), ScheduleName(state.Schedule), state.CurrentBet);
 }

@@ -8,14 +8,24 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QTableWidget;
+class TOddsPage;
+
+// Where the advisor's frame goes beside the table's frame: to its right when
+// the screen has room, else to its left, else below it; always on the screen.
+QPoint AdvisorPosition(const QRect& tableFrame, const QSize& advisorFrame, const QRect& screen);
 
 // The strategy advisor's window: every hold of the dealt hand ranked by its
-// exact expected return, the game's cost of mistakes, the warning setting
-// and the return of perfect play. It shows an `AdvisorSession`.
+// exact expected return, the game's cost of mistakes, the warning setting,
+// and the exact odds of the schedule in force. It shows an `AdvisorSession`,
+// and only while it is open; it opens beside the table without taking the
+// keyboard from it.
 class TAdvisorForm : public TPointerform {
     Q_OBJECT
 public:
     TAdvisorForm(QWidget* mainWindow, vel::AdvisorSession& session);
+
+    // Opens beside the table the first time, then where the player left it.
+    void ShowBesideTable();
 
     const vel::AdvisorLedger& Ledger() const { return session_.Ledger(); }
     // Blocks until the background tables and returns exist.
@@ -23,15 +33,18 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void CreateControls();
-    QGroupBox* CreateLedger();
-    void LayOutControls(QGroupBox* ledgerGroup);
+    QWidget* CreateHandPage();
+    QGroupBox* CreateLedger(QWidget* page);
+    void LayOutControls(QWidget* page, QGroupBox* ledgerGroup);
     void ShowAdvice();
     void ShowHolds(const vel::HandAdvice& advice);
     void ShowLedger();
     void ShowPerfectPlay();
+    void ShowOdds();
 
     vel::AdvisorSession& session_;
     QLabel* handLabel_ = nullptr;       // the dealt hand
@@ -41,4 +54,6 @@ private:
     QCheckBox* warnBox_ = nullptr;      // "Warn before a costly draw"
     QLabel* perfectPlayLabel_ = nullptr;
     QTableWidget* ledgerTable_ = nullptr; // this game's ledger
+    TOddsPage* oddsPage_ = nullptr;
+    bool placed_ = false;
 };

@@ -10,6 +10,7 @@
 #include <memory>
 
 class QAction;
+class QKeyEvent;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -123,11 +124,13 @@ private:
     void GameOver();
     bool StartNewGame();
     bool AskConfirm(const QString& text, QMessageBox::StandardButtons buttons, int leftOffset,
-                    QMessageBox::StandardButton* answer = nullptr);
+                    QMessageBox::StandardButton* answer = nullptr,
+                    QMessageBox::StandardButton defaultButton = QMessageBox::Yes);
     void Delay(int milliseconds);
     bool RunDeferredCommands();
 
     // Focus, keys and windows (Unit1Commands.cpp).
+    bool TableKey(const QKeyEvent& key, bool fromAdvisor);
     void FocusLiveButton();
     void FitCardPictures();
     void ShowModeless(QWidget* window);

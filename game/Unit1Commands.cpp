@@ -5,6 +5,7 @@
 #include "game/AdvisorSession.h"
 #include "game/Celebration.h"
 #include "game/TableWidgets.h"
+#include "game/UAdvisor.h"
 #include "shell/SettingsLocation.h"
 #include "shell/Unit6.h"
 #include "views/DesignFont.h"
@@ -14,6 +15,7 @@
 #include "views/Unit5.h"
 
 #include <QFileInfo>
+#include <QAbstractButton>
 #include <QKeyEvent>
 #include <QPushButton>
 
@@ -59,30 +61,48 @@ void TForm1::ToggleHold(int place)
     round_->ToggleHold(place);
 }
 
-// Sees every key of the table before the focused control does: 1 to 5
-// toggle holds without being consumed, Enter presses the live button.
+// Sees every key of the table and of the advisor beside it before the
+// focused control does: 1 to 5 toggle holds, Enter presses the live button;
+// in the advisor Space also presses the table's focused button, so that
+// play goes on from there as it would on the table.
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
         return QMainWindow::eventFilter(watched, event);
     auto* widget = static_cast<QWidget*>(watched);
-    // A key reaches the focused control first, then its parents: act once.
-    const QWidget* firstReceiver = focusWidget() ? focusWidget() : this;
-    if (widget != firstReceiver || widget->window() != this)
+    QWidget* window = widget->window();
+    if (window != this && window != advisor_)
         return QMainWindow::eventFilter(watched, event);
-    const auto* key = static_cast<QKeyEvent*>(event);
-    const QString text = key->text();
-    if (text.size() == 1 && text[0] >= QLatin1Char('1') && text[0] <= QLatin1Char('5'))
+    // A key reaches the focused control first, then its parents: act once.
+    const QWidget* firstReceiver = window->focusWidget() ? window->focusWidget() : window;
+    if (widget != firstReceiver)
+        return QMainWindow::eventFilter(watched, event);
+    return TableKey(*static_cast<QKeyEvent*>(event), window == advisor_) || QMainWindow::eventFilter(watched, event);
+}
+
+// True when the key was used up; on the table itself 1 to 5 go on to the
+// focused control as well.
+bool TForm1::TableKey(const QKeyEvent& key, bool fromAdvisor)
+{
+    const QString text = key.text();
+    if (text.size() == 1 && text[0] >= QLatin1Char('1') && text[0] <= QLatin1Char('5')) {
         ToggleHold(text[0].digitValue());
-    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        return fromAdvisor;
+    }
     const vel::RoundState& state = round_->State();
     QPushButton* live = state.DrawIsDefault ? (state.DrawOffered ? BitBtn1 : nullptr)
                                             : (state.BetOffered ? BitBtn2 : nullptr);
-    if (enter && live) {
-        live->click();
+    if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) {
+        if (live)
+            live->click();
+        return live || fromAdvisor;
+    }
+    if (fromAdvisor && key.key() == Qt::Key_Space && !key.isAutoRepeat()) {
+        if (auto* button = qobject_cast<QAbstractButton*>(focusWidget()); button && button->isEnabled())
+            button->click();
         return true;
     }
-    return QMainWindow::eventFilter(watched, event);
+    return false;
 }
 
 // Back on the table, the focus goes to whichever of Draw and Bet is live.

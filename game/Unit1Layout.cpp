@@ -144,7 +144,7 @@ void TForm1::CreateHelpMenu()
     const std::pair<MenuEntry, std::function<void()>> entries[] = {
         {{"Help", Qt::Key_F1, ":/icons/help.png", "Help1"}, [this] { ShowModeless(form3_); }},
         {{"Strategy", Qt::Key_F2, ":/icons/strategy.png", "Strategy1"}, [this] { ShowModeless(form7_); }},
-        {{"Hint", Qt::Key_H, nullptr, "Hint1"}, [this] { ShowModeless(advisor_); }},
+        {{"Hint", Qt::Key_H, nullptr, "Hint1"}, [this] { advisor_->ShowBesideTable(); }},
         {{"&About", Qt::Key_F11, nullptr, "About1"}, [this] { form4_->exec(); }},
         {{nullptr, {}, nullptr, nullptr}, {}},
         {{"Donate", Qt::Key_F12, nullptr, "Donate1"}, [this] { ShowModeless(form8_); }},

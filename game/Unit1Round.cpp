@@ -63,7 +63,7 @@ void TForm1::BitBtn1Click()
 bool TForm1::ConfirmCostlyDraw()
 {
     const std::optional<QString> warning = advice_->CostlyDrawWarning();
-    return !warning || AskConfirm(*warning, QMessageBox::Yes | QMessageBox::No, 50);
+    return !warning || AskConfirm(*warning, QMessageBox::Yes | QMessageBox::No, 50, nullptr, QMessageBox::No);
 }
 
 void TForm1::GameOver()
@@ -122,11 +122,11 @@ bool TForm1::RunDeferredCommands()
 }
 
 bool TForm1::AskConfirm(const QString& text, QMessageBox::StandardButtons buttons, int leftOffset,
-                        QMessageBox::StandardButton* answer)
+                        QMessageBox::StandardButton* answer, QMessageBox::StandardButton defaultButton)
 {
     QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), text, buttons, this);
     box.setObjectName(QStringLiteral("ConfirmBox"));
-    box.setDefaultButton(QMessageBox::Yes);
+    box.setDefaultButton(defaultButton);
     box.setEscapeButton(buttons.testFlag(QMessageBox::Cancel) ? QMessageBox::Cancel : QMessageBox::No);
     const QWidget* panel2 = cardPanels_[1];
     box.move(frameGeometry().left() + panel2->x() + leftOffset, frameGeometry().top() + panel2->y() + 85);

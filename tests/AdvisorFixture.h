@@ -6,6 +6,7 @@
 #include "game/UAdvisor.h"
 
 #include <QLabel>
+#include <QTextDocumentFragment>
 #include <QTableWidget>
 
 #include <algorithm>
@@ -97,6 +98,12 @@ inline QString Text(const QWidget& window, const char* name)
     return window.findChild<QLabel*>(QLatin1String(name))->text();
 }
 
+// A label's text as the player reads it, without its colours.
+inline QString PlainText(const QWidget& window, const char* name)
+{
+    return QTextDocumentFragment::fromHtml(Text(window, name)).toPlainText();
+}
+
 inline QTableWidget* Table(const TAdvisorForm& advisor, const char* name)
 {
     return advisor.findChild<QTableWidget*>(QLatin1String(name));
@@ -118,6 +125,10 @@ inline TAdvisorForm* OpenAdvisor(TForm1& table)
         return nullptr;
     QTest::keyClick(&table, Qt::Key_H);
     auto* advisor = table.findChild<TAdvisorForm*>();
+    // The table keeps the keyboard, once the platform has settled who is active.
+    QTest::qWait(20);
+    if (!QTest::qWaitFor([&table] { return QApplication::activeWindow() == &table; }))
+        return nullptr;
     return advisor && advisor->isVisible() ? advisor : nullptr;
 }
 

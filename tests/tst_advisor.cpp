@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QMenuBar>
 #include <QSignalSpy>
+#include <QTabBar>
 
 using namespace fixture;
 using namespace advisorfixture;
@@ -46,7 +47,7 @@ void AdvisorTest::cardTexts_data()
     QTest::addColumn<QString>("fullName");
     QTest::newRow("lowest card") << 1 << "2♣" << "Two of Clubs";
     QTest::newRow("ace of clubs") << 13 << "A♣" << "Ace of Clubs";
-    QTest::newRow("ten of diamonds") << 22 << "T♦" << "Ten of Diamonds";
+    QTest::newRow("ten of diamonds") << 22 << "10♦" << "Ten of Diamonds";
     QTest::newRow("queen of hearts") << 37 << "Q♥" << "Queen of Hearts";
     QTest::newRow("highest card") << 52 << "A♠" << "Ace of Spades";
 }
@@ -61,7 +62,11 @@ void AdvisorTest::cardTexts()
     const vel::Hand hand{38, card, 36, 35, 41};
     QCOMPARE(vel::HoldText(hand, 0b00010), name);
     QCOMPARE(vel::HoldText(hand, 0), QStringLiteral("Draw five new cards"));
-    QCOMPARE(vel::HoldText(hand, 0b11101), QStringLiteral("K♥ J♥ T♥ 3♠"));
+    QCOMPARE(vel::HoldText(hand, 0b11101), QStringLiteral("K♥ J♥ 10♥ 3♠"));
+    // On screen hearts and diamonds are red, as on the cards.
+    const QString html = vel::HoldHtml(hand, 0b00010);
+    QCOMPARE(html.contains(QStringLiteral("color:")), vel::SuitOf(card) == 1 || vel::SuitOf(card) == 2);
+    QCOMPARE(QTextDocumentFragment::fromHtml(html).toPlainText(), name);
 }
 
 void AdvisorTest::openedFromHelpMenu()
@@ -80,7 +85,7 @@ void AdvisorTest::openedFromHelpMenu()
     auto* advisor = table->findChild<TAdvisorForm*>();
     QVERIFY(advisor->isVisible());
     QCOMPARE(advisor->windowTitle(), QStringLiteral("vel Zezuv - Advisor"));
-    QVERIFY(Text(*advisor, "HandLabel").contains(QStringLiteral("32 ways to hold")));
+    QVERIFY(PlainText(*advisor, "HandLabel").contains(QStringLiteral("32 ways to hold")));
     QCOMPARE(Table(*advisor, "HoldsTable")->rowCount(), 0);
     QVERIFY(!Button(*advisor, "HoldTheseButton")->isEnabled());
     advisor->close();
@@ -105,9 +110,9 @@ void AdvisorTest::hintForDealtHand()
     QVERIFY(advisor);
     Deal(*table);
     const vel::Hand dealt = table->State().Hand;
-    QCOMPARE(Text(*advisor, "HandLabel"), QStringLiteral("Your hand: ") + vel::HoldText(dealt, 0x1F));
+    QCOMPARE(PlainText(*advisor, "HandLabel"), QStringLiteral("Your hand: ") + vel::HoldText(dealt, 0x1F));
     const QString bestHold = vel::HoldText(dealt, deal.bestMask);
-    QVERIFY(Text(*advisor, "AdviceLabel").startsWith(QStringLiteral("Best hold: ") + bestHold));
+    QVERIFY(PlainText(*advisor, "AdviceLabel").startsWith(QStringLiteral("Best hold: ") + bestHold));
 
     const vel::RankedHolds expected = EngineHolds(*table);
     QTableWidget* holds = Table(*advisor, "HoldsTable");
@@ -136,7 +141,7 @@ void AdvisorTest::hintForDealtHand()
 
     // After the draw the window keeps the hand as dealt and marks the hold played.
     Draw(*table);
-    QCOMPARE(Text(*advisor, "HandLabel"), QStringLiteral("Last hand as dealt: ") + vel::HoldText(dealt, 0x1F));
+    QCOMPARE(PlainText(*advisor, "HandLabel"), QStringLiteral("Last hand as dealt: ") + vel::HoldText(dealt, 0x1F));
     QVERIFY(!Button(*advisor, "HoldTheseButton")->isEnabled());
     QCOMPARE(holds->rowCount(), vel::HoldCount);
     const QStringList texts = Column(*holds, 0);
@@ -209,7 +214,7 @@ void AdvisorTest::costlyDrawWarning()
     TAdvisorForm* advisor = OpenAdvisor(*table);
     QVERIFY(advisor);
     auto* box = advisor->findChild<QCheckBox*>(QStringLiteral("WarnCostlyDrawBox"));
-    QCOMPARE(box->text(), QStringLiteral("Warn before a costly draw"));
+    QCOMPARE(box->text(), QStringLiteral("&Warn before a costly draw"));
     if (warn)
         QTest::mouseClick(box, Qt::LeftButton);
     QCOMPARE(box->isChecked(), warn);
@@ -229,7 +234,7 @@ void AdvisorTest::costlyDrawWarning()
                                     .arg(Credits(cost), vel::HoldText(dealt, deal.bestMask)));
         QCOMPARE(answerer.title, QStringLiteral("Confirm"));
         QCOMPARE(answerer.icon, QMessageBox::Question);
-        QCOMPARE(answerer.defaultButton, QMessageBox::Yes);
+        QCOMPARE(answerer.defaultButton, QMessageBox::No); // Enter keeps the hand to think again
     }
     QCOMPARE(table->State().HandsPlayed, drawn ? 1 : 0);
     QCOMPARE(table->State().CanHold, !drawn);
@@ -379,17 +384,20 @@ void AdvisorTest::keyboardReachesEveryControl()
     Deal(*table);
     TAdvisorForm* advisor = OpenAdvisor(*table);
     QVERIFY(advisor);
-    QWidget* const chain[] = {Table(*advisor, "HoldsTable"), Button(*advisor, "HoldTheseButton"),
-                              advisor->findChild<QCheckBox*>(), Table(*advisor, "LedgerTable")};
+    advisor->activateWindow(); // the player clicks into it
+    QVERIFY(QTest::qWaitFor([advisor] { return QApplication::activeWindow() == advisor; }));
+    QWidget* const chain[] = {advisor->findChild<QTabBar*>(), Table(*advisor, "HoldsTable"),
+                              Button(*advisor, "HoldTheseButton"), advisor->findChild<QCheckBox*>(),
+                              Table(*advisor, "LedgerTable")};
     chain[0]->setFocus();
     for (std::size_t i = 1; i <= std::size(chain); ++i) {
         QTest::keyClick(advisor->focusWidget(), Qt::Key_Tab);
         QCOMPARE(advisor->focusWidget(), chain[i % std::size(chain)]);
     }
-    // Space on the focused button holds the best cards.
+    // Space and Enter belong to the table; the button has its Alt key.
     Button(*advisor, "HoldTheseButton")->setFocus();
-    QTest::keyClick(Button(*advisor, "HoldTheseButton"), Qt::Key_Space);
-    QCOMPARE(HeldMask(*table), EngineHolds(*table)[0].holdMask);
+    QTest::keyClick(Button(*advisor, "HoldTheseButton"), Qt::Key_O, Qt::AltModifier);
+    QTRY_COMPARE(HeldMask(*table), EngineHolds(*table)[0].holdMask); // a button's Alt key clicks after a moment
 }
 
 QTEST_MAIN(AdvisorTest)

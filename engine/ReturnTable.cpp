@@ -1,0 +1,92 @@
+#include "engine/ReturnTable.h"
+
+#include "engine/Combinations.h"
+#include "engine/ScheduleReturn.h"
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <numeric>
+#include <vector>
+
+namespace vel {
+
+namespace {
+
+constexpr int HandSize = 5;
+constexpr int UnseenCards = StandardDeckSize - HandSize;
+constexpr std::size_t DealsPerBlock = 1024;
+
+// A common multiple of the numbers of draws of every hold, so that each
+// deal's final hands count in whole units.
+constexpr std::int64_t DrawUnits = [] {
+    std::int64_t units = 1;
+    for (int drawn = 0; drawn <= HandSize; ++drawn)
+        units = std::lcm(units, std::int64_t{Binomial(UnseenCards, drawn)});
+    return units;
+}();
+
+using UnitCounts = std::array<std::int64_t, CategoryCount>;
+
+void AddBestHold(const HoldAnalyzer& analyzer, const DistinctDeal& deal, const PayTable& pays, int bet,
+                 UnitCounts& units)
+{
+    const HoldResult best = analyzer.Analyze(deal.cards, pays, bet).front();
+    const std::int64_t perDraw = DrawUnits / best.draws * deal.weight;
+    for (int category = 0; category < CategoryCount; ++category)
+        units[category] += best.counts[category] * perDraw;
+}
+
+} // namespace
+
+double ReturnTable::Return() const
+{
+    double total = 0;
+    for (int category = 0; category < CategoryCount; ++category)
+        total += Contribution(category);
+    return total;
+}
+
+double ReturnTable::Variance() const
+{
+    // Each hand costs one credit per credit and pays `pays`: its result is pays - 1.
+    const double mean = Return() - 1;
+    double total = 0;
+    for (int category = 0; category < CategoryCount; ++category) {
+        const double result = pays[category] - 1 - mean;
+        total += probability[category] * result * result;
+    }
+    return total;
+}
+
+double ReturnTable::StandardDeviation() const
+{
+    return std::sqrt(Variance());
+}
+
+ReturnTable PerfectPlayTable(const HoldAnalyzer& analyzer, const PayTable& pays, int bet, unsigned threads)
+{
+    const std::vector<DistinctDeal> deals = DistinctDeals();
+    const std::size_t blocks = (deals.size() + DealsPerBlock - 1) / DealsPerBlock;
+    std::vector<UnitCounts> blockUnits(blocks);
+    ForEachBlock(blocks, threads, [&](std::size_t block) {
+        const std::size_t end = std::min(deals.size(), (block + 1) * DealsPerBlock);
+        for (std::size_t d = block * DealsPerBlock; d < end; ++d)
+            AddBestHold(analyzer, deals[d], pays, bet, blockUnits[block]);
+    });
+    UnitCounts units{};
+    for (const UnitCounts& block : blockUnits) {
+        for (int category = 0; category < CategoryCount; ++category)
+            units[category] += block[category];
+    }
+    ReturnTable table;
+    const double allUnits = static_cast<double>(DrawUnits) * Binomial(StandardDeckSize, HandSize);
+    const PayVector perCredit = PayVectorFor(pays, bet);
+    for (int category = 0; category < CategoryCount; ++category) {
+        table.probability[category] = static_cast<double>(units[category]) / allUnits;
+        table.pays[category] = perCredit[category];
+    }
+    return table;
+}
+
+} // namespace vel

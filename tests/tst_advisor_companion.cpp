@@ -1,0 +1,199 @@
+// The advisor beside the table: where it opens, the keys it leaves to the
+// table, what it costs while closed, and what a screen reader can do with it.
+#include "AdvisorFixture.h"
+
+#include "game/AdvisorSession.h"
+
+#include <QAccessible>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QThreadPool>
+
+using namespace advisorfixture;
+
+namespace {
+
+// Everything of the advisor a screen reader could be told about: a change
+// to any of it would raise an accessibility event.
+QStringList WhatItShows(const TAdvisorForm& advisor)
+{
+    QStringList shown;
+    for (const QWidget* widget : advisor.findChildren<QWidget*>()) {
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(const_cast<QWidget*>(widget));
+        shown << (reader ? reader->text(QAccessible::Name) + QLatin1Char('|') + reader->text(QAccessible::Value)
+                         : QString());
+        if (const auto* table = qobject_cast<const QTableWidget*>(widget)) {
+            shown << QString::number(table->rowCount()) << QString::number(table->currentRow());
+            for (int row = 0; row < table->rowCount(); ++row)
+                shown << (table->item(row, 0) ? table->item(row, 0)->text() : QString());
+        }
+    }
+    return shown;
+}
+
+void PlayHands(TForm1& table, int hands)
+{
+    for (int hand = 0; hand < hands; ++hand) {
+        BoxAnswerer again(QMessageBox::Yes);
+        Deal(table);
+        PressKey(table, '1');
+        Draw(table);
+    }
+}
+
+} // namespace
+
+class AdvisorCompanionTest : public QObject {
+    Q_OBJECT
+private slots:
+    // First: the tables of this process are built only once the advisor opens.
+    void closedAdvisorCostsNothing();
+    void placedBesideTheTable_data();
+    void placedBesideTheTable();
+    void opensWithoutTakingTheKeyboard();
+    void keysFromTheAdvisorPlayOnTheTable();
+    void warningToggledByScreenReader();
+    void oddsOfTheScheduleInForce();
+
+private:
+    Sandbox sandbox_;
+};
+
+void AdvisorCompanionTest::closedAdvisorCostsNothing()
+{
+    auto table = StartTable(sandbox_.programPath);
+    QVERIFY(table);
+    auto* advisor = table->findChild<TAdvisorForm*>();
+    const QStringList atStart = WhatItShows(*advisor);
+    PlayHands(*table, 3);
+    QCOMPARE(WhatItShows(*advisor), atStart);
+    QCOMPARE(QThreadPool::globalInstance()->activeThreadCount(), 0); // no tables in the making
+    QVERIFY(!table->findChild<vel::AdvisorSession*>()->Advice());
+
+    // Opened, it works out the hand on the table; closed again, it stands still.
+    Deal(*table);
+    QVERIFY(OpenAdvisor(*table));
+    QVERIFY(PlainText(*advisor, "HandLabel").startsWith(QStringLiteral("Your hand: ")));
+    QCOMPARE(Table(*advisor, "HoldsTable")->rowCount(), vel::HoldCount);
+    advisor->close();
+    const QStringList atClose = WhatItShows(*advisor);
+    QVERIFY(atClose != atStart);
+    Draw(*table);
+    PlayHands(*table, 2);
+    QCOMPARE(WhatItShows(*advisor), atClose);
+}
+
+void AdvisorCompanionTest::placedBesideTheTable_data()
+{
+    QTest::addColumn<QRect>("table");
+    QTest::addColumn<QRect>("screen");
+    QTest::addColumn<QPoint>("expected");
+    QTest::newRow("room on the right") << QRect(100, 50, 600, 480) << QRect(0, 0, 1920, 1080) << QPoint(700, 50);
+    QTest::newRow("room on the left only") << QRect(1200, 50, 600, 480) << QRect(0, 0, 1920, 1080)
+                                           << QPoint(720, 50);
+    QTest::newRow("too narrow: below") << QRect(100, 20, 600, 480) << QRect(0, 0, 1024, 1400) << QPoint(100, 500);
+    QTest::newRow("kept on the screen") << QRect(100, 500, 600, 480) << QRect(0, 0, 1280, 1024)
+                                        << QPoint(700, 364);
+    QTest::newRow("second screen") << QRect(2000, 100, 600, 480) << QRect(1920, 0, 1920, 1080)
+                                   << QPoint(2600, 100);
+}
+
+void AdvisorCompanionTest::placedBesideTheTable()
+{
+    QFETCH(QRect, table);
+    QFETCH(QRect, screen);
+    QFETCH(QPoint, expected);
+    const QSize advisor(480, 660);
+    const QPoint corner = AdvisorPosition(table, advisor, screen);
+    QCOMPARE(corner, expected);
+    QVERIFY(screen.contains(QRect(corner, advisor)));
+    if (screen.width() >= table.width() + advisor.width())
+        QVERIFY(!QRect(corner, advisor).intersects(table));
+}
+
+void AdvisorCompanionTest::opensWithoutTakingTheKeyboard()
+{
+    auto table = StartTable(sandbox_.programPath);
+    QVERIFY(table);
+    TAdvisorForm* advisor = OpenAdvisor(*table);
+    QVERIFY(advisor);
+    QVERIFY(QTest::qWaitForWindowExposed(advisor));
+    QCOMPARE(QApplication::activeWindow(), table.get());
+    const QPoint corner = AdvisorPosition(table->frameGeometry(), advisor->frameGeometry().size(),
+                                          table->screen()->availableGeometry());
+    QCOMPARE(advisor->pos(), corner);
+    // Moved by the player, it opens there again.
+    advisor->move(QPoint(12, 16));
+    const QPoint moved = advisor->pos();
+    advisor->close();
+    QVERIFY(OpenAdvisor(*table));
+    QCOMPARE(advisor->pos(), moved);
+    // Its text follows the screen's resolution, as the table's does.
+    QCOMPARE(advisor->findChild<QLabel*>(QStringLiteral("HandLabel"))->font().pixelSize(),
+             (11 * advisor->logicalDpiX() + 48) / 96);
+}
+
+void AdvisorCompanionTest::keysFromTheAdvisorPlayOnTheTable()
+{
+    auto table = StartTable(sandbox_.programPath);
+    QVERIFY(table);
+    TAdvisorForm* advisor = OpenAdvisor(*table);
+    QVERIFY(advisor);
+    advisor->activateWindow();
+    QVERIFY(QTest::qWaitFor([advisor] { return QApplication::activeWindow() == advisor; }));
+    QWidget* inAdvisor = Table(*advisor, "HoldsTable");
+    inAdvisor->setFocus();
+    QTest::keyClick(inAdvisor, Qt::Key_Return); // Bet
+    QVERIFY(table->State().CanHold);
+    QTest::keyClick(inAdvisor, '2');
+    QTest::keyClick(inAdvisor, '4');
+    QCOMPARE(HeldMask(*table), 0b01010u);
+    QCOMPARE(table->State().HandsPlayed, 0);
+    QTest::keyClick(inAdvisor, Qt::Key_Return); // Draw
+    QCOMPARE(table->State().HandsPlayed, 1);
+    QTest::keyClick(inAdvisor, Qt::Key_Space); // Bet has the table's focus
+    QVERIFY(table->State().CanHold);
+    QTest::keyClick(inAdvisor, Qt::Key_Space); // now Draw has it
+    QCOMPARE(table->State().HandsPlayed, 2);
+}
+
+void AdvisorCompanionTest::warningToggledByScreenReader()
+{
+    auto table = StartTable(sandbox_.programPath);
+    QVERIFY(table);
+    TAdvisorForm* advisor = OpenAdvisor(*table);
+    QVERIFY(advisor);
+    auto* box = advisor->findChild<QCheckBox*>(QStringLiteral("WarnCostlyDrawBox"));
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(box);
+    QVERIFY(reader && reader->actionInterface());
+    QVERIFY(reader->actionInterface()->actionNames().contains(QAccessibleActionInterface::toggleAction()));
+    reader->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    QVERIFY(box->isChecked());
+    QVERIFY(table->CurrentSettings().WarnCostlyDraw);
+    QVERIFY(table->SettingsStore().SettingsChanged);
+    reader->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    QVERIFY(!table->CurrentSettings().WarnCostlyDraw);
+}
+
+void AdvisorCompanionTest::oddsOfTheScheduleInForce()
+{
+    auto table = StartTable(sandbox_.programPath);
+    QVERIFY(table);
+    table->ComboBox1Change(0); // 9 / 6
+    TAdvisorForm* advisor = OpenAdvisor(*table);
+    QVERIFY(advisor);
+    QTRY_VERIFY_WITH_TIMEOUT(PlainText(*advisor, "OddsSummary").startsWith(QStringLiteral("Return ")), 20000);
+    QVERIFY2(PlainText(*advisor, "OddsSummary").startsWith(QStringLiteral("Return %1%").arg(QLocale().toString(99.5439, 'f', 4))),
+             qPrintable(PlainText(*advisor, "OddsSummary")));
+    QTableWidget* odds = Table(*advisor, "OddsTable");
+    QCOMPARE(odds->item(0, 0)->text(), QStringLiteral("Royal Flush"));
+    QCOMPARE(odds->item(0, 3)->text(), QStringLiteral("4,000"));
+    QCOMPARE(odds->item(9, 0)->text(), QStringLiteral("Nothing"));
+    QCOMPARE(odds->item(3, 3)->text(), QStringLiteral("45")); // the full house pays 9 at a bet of 5
+    // A lower bet: the royal flush pays 250 per credit.
+    table->findChild<QComboBox*>(QStringLiteral("ComboBox2"))->setCurrentIndex(4);
+    QTRY_COMPARE_WITH_TIMEOUT(odds->item(0, 3) ? odds->item(0, 3)->text() : QString(), QStringLiteral("250"), 20000);
+}
+
+QTEST_MAIN(AdvisorCompanionTest)
+#include "tst_advisor_companion.moc"
