@@ -1,0 +1,262 @@
+#include "engine/StrategyChart.h"
+
+#include <algorithm>
+#include <limits>
+#include <numeric>
+
+namespace vel {
+
+namespace {
+
+constexpr int MaxSweeps = 100;
+// Smallest gain, in weighted credits per credit bet, worth a move: far above
+// the rounding of the sums, far below a millionth of a percent of return.
+constexpr double MinGain = 1e-6;
+// Holds this close to a deal's best return count as its best.
+constexpr double BestTolerance = 1e-12;
+
+// Orders every pattern, those after draw five unused, and moves one pattern
+// at a time to the place that raises the chart's exact return most, until
+// no move raises it. Every deal keeps the match of its first line.
+class ChartSearch {
+public:
+    ChartSearch(const ChartDeals& deals, std::size_t vector);
+
+    std::vector<PatternId> Run();
+
+private:
+    struct Move {
+        std::size_t to; // index of the pattern in the order after the move
+        double gain;
+    };
+
+    void OrderByBestReturns(const std::vector<double>& holdReturns);
+    void FindFirstLines();
+    std::size_t LineOf(std::uint32_t match) const { return position_[deals_.MatchAt(match).pattern]; }
+    std::uint32_t FirstBelow(std::uint32_t deal, std::size_t line) const;
+    Move BestMove(PatternId pattern);
+    void Apply(PatternId pattern, Move move);
+    std::array<bool, PatternCount> Used() const;
+    void DropUnusedLines();
+    std::vector<PatternId> UsedLines() const;
+
+    const ChartDeals& deals_;
+    std::size_t vector_;
+    std::vector<double> value_;        // per match: deal weight x return of its hold
+    std::vector<std::uint32_t> first_; // per deal: the match of its first line
+    std::vector<PatternId> order_;
+    std::array<std::size_t, PatternCount> position_{};
+    std::vector<double> upGain_, downGain_; // by the line a move passes
+};
+
+ChartSearch::ChartSearch(const ChartDeals& deals, std::size_t vector)
+    : deals_(deals)
+    , vector_(vector)
+    , value_(deals.MatchCount())
+    , first_(deals.DealCount())
+    , upGain_(PatternCount)
+    , downGain_(PatternCount)
+{
+    const std::vector<double> holdReturns = deals.HoldReturns(vector);
+    for (std::uint32_t deal = 0; deal < deals.DealCount(); ++deal) {
+        for (std::uint32_t m = deals.MatchBegin(deal); m < deals.MatchBegin(deal + 1); ++m)
+            value_[m] = deals.Weight(deal) * holdReturns[deals.MatchAt(m).hold];
+    }
+    OrderByBestReturns(holdReturns);
+    FindFirstLines();
+}
+
+// A first order: each pattern by the mean return of the deals it holds best;
+// patterns that hold no deal best go after draw five.
+void ChartSearch::OrderByBestReturns(const std::vector<double>& holdReturns)
+{
+    std::array<double, PatternCount> sum{}, weight{};
+    for (std::uint32_t deal = 0; deal < deals_.DealCount(); ++deal) {
+        const double best = deals_.BestReturn(deal, vector_);
+        for (std::uint32_t m = deals_.MatchBegin(deal); m < deals_.MatchBegin(deal + 1); ++m) {
+            const ChartDeals::Match& match = deals_.MatchAt(m);
+            if (holdReturns[match.hold] >= best - BestTolerance) {
+                sum[match.pattern] += value_[m];
+                weight[match.pattern] += deals_.Weight(deal);
+            }
+        }
+    }
+    std::array<double, PatternCount> score;
+    for (int id = 0; id < PatternCount; ++id)
+        score[id] = weight[id] > 0 ? sum[id] / weight[id] : -std::numeric_limits<double>::infinity();
+    order_.resize(PatternCount);
+    std::iota(order_.begin(), order_.end(), PatternId{0});
+    std::stable_sort(order_.begin(), order_.end(), [&](PatternId a, PatternId b) { return score[a] > score[b]; });
+    for (std::size_t i = 0; i < order_.size(); ++i)
+        position_[order_[i]] = i;
+}
+
+void ChartSearch::FindFirstLines()
+{
+    for (std::uint32_t deal = 0; deal < deals_.DealCount(); ++deal) {
+        std::uint32_t first = deals_.MatchBegin(deal);
+        for (std::uint32_t m = first + 1; m < deals_.MatchBegin(deal + 1); ++m) {
+            if (LineOf(m) < LineOf(first))
+                first = m;
+        }
+        first_[deal] = first;
+    }
+}
+
+// The deal's match on the highest line below `line`; draw five always matches.
+std::uint32_t ChartSearch::FirstBelow(std::uint32_t deal, std::size_t line) const
+{
+    std::uint32_t found = std::numeric_limits<std::uint32_t>::max();
+    std::size_t foundLine = order_.size();
+    for (std::uint32_t m = deals_.MatchBegin(deal); m < deals_.MatchBegin(deal + 1); ++m) {
+        const std::size_t at = LineOf(m);
+        if (at > line && at < foundLine) {
+            found = m;
+            foundLine = at;
+        }
+    }
+    return found;
+}
+
+// Raising a pattern above line k gives it the deals it matches whose first
+// line lies between; lowering it below line k hands the deals it holds to
+// their next matching line, when that lies above k. Both in one pass.
+ChartSearch::Move ChartSearch::BestMove(PatternId pattern)
+{
+    const std::size_t from = position_[pattern];
+    const std::size_t drawFive = position_[DrawFive];
+    std::fill(upGain_.begin(), upGain_.end(), 0.0);
+    std::fill(downGain_.begin(), downGain_.end(), 0.0);
+    for (const ChartDeals::Occurrence& occurrence : deals_.Occurrences(pattern)) {
+        const std::uint32_t first = first_[occurrence.deal];
+        const std::size_t firstLine = LineOf(first);
+        if (firstLine < from) {
+            upGain_[firstLine] += value_[occurrence.match] - value_[first];
+        } else if (first == occurrence.match) {
+            const std::uint32_t next = FirstBelow(occurrence.deal, from);
+            downGain_[LineOf(next)] += value_[next] - value_[first];
+        }
+    }
+    Move best{from, 0};
+    double gain = 0;
+    for (std::size_t k = from; k-- > 0;) {
+        gain += upGain_[k];
+        if (gain > best.gain)
+            best = {k, gain};
+    }
+    gain = 0;
+    for (std::size_t k = from + 1; k <= drawFive; ++k) {
+        gain += downGain_[k];
+        if (gain > best.gain)
+            best = {k, gain};
+    }
+    return best;
+}
+
+void ChartSearch::Apply(PatternId pattern, Move move)
+{
+    const std::size_t from = position_[pattern];
+    for (const ChartDeals::Occurrence& occurrence : deals_.Occurrences(pattern)) {
+        std::uint32_t& first = first_[occurrence.deal];
+        if (move.to < from) {
+            const std::size_t firstLine = LineOf(first);
+            if (firstLine >= move.to && firstLine < from)
+                first = occurrence.match;
+        } else if (first == occurrence.match) {
+            const std::uint32_t next = FirstBelow(occurrence.deal, from);
+            if (LineOf(next) <= move.to)
+                first = next;
+        }
+    }
+    order_.erase(order_.begin() + static_cast<std::ptrdiff_t>(from));
+    order_.insert(order_.begin() + static_cast<std::ptrdiff_t>(move.to), pattern);
+    for (std::size_t i = 0; i < order_.size(); ++i)
+        position_[order_[i]] = i;
+}
+
+// Patterns that are some deal's first line.
+std::array<bool, PatternCount> ChartSearch::Used() const
+{
+    std::array<bool, PatternCount> used{};
+    for (std::uint32_t first : first_)
+        used[deals_.MatchAt(first).pattern] = true;
+    return used;
+}
+
+// Moves the lines no deal reaches below draw five. The return stays, and a
+// line that would lose its deals to an unused twin below can now be lowered.
+void ChartSearch::DropUnusedLines()
+{
+    const std::array<bool, PatternCount> used = Used();
+    std::stable_partition(order_.begin(), order_.end(),
+                          [&](PatternId pattern) { return used[pattern] || pattern == DrawFive; });
+    for (std::size_t i = 0; i < order_.size(); ++i)
+        position_[order_[i]] = i;
+}
+
+std::vector<PatternId> ChartSearch::UsedLines() const
+{
+    const std::array<bool, PatternCount> used = Used();
+    std::vector<PatternId> lines;
+    for (PatternId pattern : order_) {
+        if (used[pattern] && pattern != DrawFive)
+            lines.push_back(pattern);
+        if (pattern == DrawFive)
+            break;
+    }
+    lines.push_back(DrawFive);
+    return lines;
+}
+
+std::vector<PatternId> ChartSearch::Run()
+{
+    for (int sweep = 0; sweep < MaxSweeps; ++sweep) {
+        DropUnusedLines();
+        bool moved = false;
+        for (int id = 0; id < PatternCount; ++id) {
+            const auto pattern = static_cast<PatternId>(id);
+            if (pattern == DrawFive)
+                continue;
+            const Move move = BestMove(pattern);
+            if (move.gain > MinGain) {
+                Apply(pattern, move);
+                moved = true;
+            }
+        }
+        if (!moved)
+            break;
+    }
+    return UsedLines();
+}
+
+} // namespace
+
+std::vector<StrategyChart> GenerateCharts(const ChartDeals& deals, unsigned threads)
+{
+    std::vector<StrategyChart> charts(deals.VectorCount());
+    ForEachBlock(charts.size(), threads, [&](std::size_t vector) {
+        StrategyChart& chart = charts[vector];
+        chart.lines = ChartSearch(deals, vector).Run();
+        chart.chartReturn = deals.ChartReturn(vector, chart.lines);
+        chart.perfectReturn = deals.PerfectReturn(vector);
+    });
+    return charts;
+}
+
+StrategyChart GenerateChart(const HoldAnalyzer& analyzer, const PayTable& pays, int bet, unsigned threads)
+{
+    const PayVector payVector = PayVectorFor(pays, bet);
+    return GenerateCharts(ChartDeals(analyzer, std::span(&payVector, 1), threads), threads).front();
+}
+
+ChartMatch MatchChart(std::span<const PatternId> lines, const Hand& dealt)
+{
+    const PatternHolds holds = MatchPatterns(dealt);
+    for (std::size_t line = 0; line < lines.size(); ++line) {
+        if (holds[lines[line]] != NoHold)
+            return {line, static_cast<unsigned>(holds[lines[line]])};
+    }
+    return {lines.size(), 0};
+}
+
+} // namespace vel

@@ -1,0 +1,153 @@
+#include "engine/StrategyChartDeals.h"
+
+#include "engine/Combinations.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace vel {
+
+namespace {
+
+constexpr std::size_t DealsPerBlock = 1024;
+
+// A run of consecutive deals walked by one thread; hold indices are local.
+struct DealBlock {
+    std::vector<int> weights;
+    std::vector<std::uint32_t> matchEnd;
+    std::vector<ChartDeals::Match> matches;
+    std::vector<CategoryCounts> holdCounts;
+    std::vector<double> best;
+};
+
+void AddDeal(const HoldAnalyzer& analyzer, std::span<const PayVector> payVectors, const DistinctDeal& deal,
+             DealBlock& block)
+{
+    const HoldCounts holds = analyzer.CountHolds(deal.cards);
+    const PatternHolds patternHolds = MatchPatterns(deal.cards);
+    std::array<std::uint32_t, HoldCount> stored;
+    stored.fill(std::numeric_limits<std::uint32_t>::max());
+    for (int id = 0; id < PatternCount; ++id) {
+        const int mask = patternHolds[id];
+        if (mask == NoHold)
+            continue;
+        if (stored[mask] == std::numeric_limits<std::uint32_t>::max()) {
+            stored[mask] = static_cast<std::uint32_t>(block.holdCounts.size());
+            block.holdCounts.push_back(holds[mask]);
+        }
+        block.matches.push_back({static_cast<PatternId>(id), stored[mask]});
+    }
+    block.matchEnd.push_back(static_cast<std::uint32_t>(block.matches.size()));
+    block.weights.push_back(deal.weight);
+
+    const std::size_t first = block.best.size();
+    block.best.resize(first + payVectors.size(), -std::numeric_limits<double>::infinity());
+    for (const CategoryCounts& counts : holds) {
+        for (std::size_t v = 0; v < payVectors.size(); ++v)
+            block.best[first + v] = std::max(block.best[first + v], PerCreditReturn(counts, payVectors[v]));
+    }
+}
+
+} // namespace
+
+double PerCreditReturn(const CategoryCounts& counts, const PayVector& pays)
+{
+    double credits = 0;
+    std::uint32_t draws = 0;
+    for (int category = 0; category < CategoryCount; ++category) {
+        credits += counts[category] * pays[category];
+        draws += counts[category];
+    }
+    return credits / draws;
+}
+
+ChartDeals::ChartDeals(const HoldAnalyzer& analyzer, std::span<const PayVector> payVectors, unsigned threads)
+    : payVectors_(payVectors.begin(), payVectors.end())
+{
+    const std::vector<DistinctDeal> deals = DistinctDeals();
+    const std::size_t blockCount = (deals.size() + DealsPerBlock - 1) / DealsPerBlock;
+    std::vector<DealBlock> blocks(blockCount);
+    ForEachBlock(blockCount, threads, [&](std::size_t b) {
+        const std::size_t end = std::min(deals.size(), (b + 1) * DealsPerBlock);
+        for (std::size_t d = b * DealsPerBlock; d < end; ++d)
+            AddDeal(analyzer, payVectors, deals[d], blocks[b]);
+    });
+    matchBegin_.push_back(0);
+    for (DealBlock& block : blocks) {
+        const auto holdBase = static_cast<std::uint32_t>(holdCounts_.size());
+        const auto matchBase = static_cast<std::uint32_t>(matches_.size());
+        for (Match match : block.matches)
+            matches_.push_back({match.pattern, match.hold + holdBase});
+        for (std::uint32_t end : block.matchEnd)
+            matchBegin_.push_back(matchBase + end);
+        weights_.insert(weights_.end(), block.weights.begin(), block.weights.end());
+        holdCounts_.insert(holdCounts_.end(), block.holdCounts.begin(), block.holdCounts.end());
+        best_.insert(best_.end(), block.best.begin(), block.best.end());
+        block = {};
+    }
+    IndexOccurrences();
+}
+
+void ChartDeals::IndexOccurrences()
+{
+    occurrenceBegin_.assign(PatternCount + 1, 0);
+    for (const Match& match : matches_)
+        ++occurrenceBegin_[match.pattern + 1];
+    for (int id = 0; id < PatternCount; ++id)
+        occurrenceBegin_[id + 1] += occurrenceBegin_[id];
+    std::vector<std::uint32_t> next(occurrenceBegin_.begin(), occurrenceBegin_.end() - 1);
+    occurrences_.resize(matches_.size());
+    for (std::uint32_t deal = 0; deal < DealCount(); ++deal) {
+        for (std::uint32_t m = matchBegin_[deal]; m < matchBegin_[deal + 1]; ++m)
+            occurrences_[next[matches_[m].pattern]++] = {deal, m};
+    }
+}
+
+std::span<const ChartDeals::Occurrence> ChartDeals::Occurrences(PatternId pattern) const
+{
+    return std::span(occurrences_).subspan(occurrenceBegin_[pattern],
+                                           occurrenceBegin_[pattern + 1] - occurrenceBegin_[pattern]);
+}
+
+std::vector<double> ChartDeals::HoldReturns(std::size_t vector) const
+{
+    const PayVector& pays = payVectors_.at(vector);
+    std::vector<double> returns(holdCounts_.size());
+    for (std::size_t h = 0; h < holdCounts_.size(); ++h)
+        returns[h] = PerCreditReturn(holdCounts_[h], pays);
+    return returns;
+}
+
+template <typename DealReturn>
+double ChartDeals::WeightedReturn(DealReturn dealReturn) const
+{
+    double sum = 0;
+    for (std::size_t deal = 0; deal < DealCount(); ++deal)
+        sum += weights_[deal] * dealReturn(deal);
+    return sum / Binomial(StandardDeckSize, 5);
+}
+
+double ChartDeals::PerfectReturn(std::size_t vector) const
+{
+    return WeightedReturn([&](std::size_t deal) { return BestReturn(deal, vector); });
+}
+
+double ChartDeals::ChartReturn(std::size_t vector, std::span<const PatternId> lines) const
+{
+    std::array<std::size_t, PatternCount> line;
+    line.fill(lines.size() + 1); // absent: below every line and below draw five
+    line[DrawFive] = lines.size();
+    for (std::size_t i = lines.size(); i-- > 0;)
+        line[lines[i]] = i;
+    const std::vector<double> holdReturns = HoldReturns(vector);
+    return WeightedReturn([&](std::size_t deal) {
+        std::uint32_t chosen = matchBegin_[deal];
+        for (std::uint32_t m = matchBegin_[deal]; m < matchBegin_[deal + 1]; ++m) {
+            if (line[matches_[m].pattern] < line[matches_[chosen].pattern])
+                chosen = m;
+        }
+        return holdReturns[matches_[chosen].hold];
+    });
+}
+
+} // namespace vel
