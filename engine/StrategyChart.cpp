@@ -1,5 +1,7 @@
 #include "engine/StrategyChart.h"
 
+#include "engine/Combinations.h"
+
 #include <algorithm>
 #include <limits>
 #include <numeric>
@@ -9,32 +11,41 @@ namespace vel {
 namespace {
 
 constexpr int MaxSweeps = 100;
+const double AllDeals = Binomial(StandardDeckSize, 5);
 // Smallest gain, in weighted credits per credit bet, worth a move: far above
 // the rounding of the sums, far below a millionth of a percent of return.
 constexpr double MinGain = 1e-6;
 // Holds this close to a deal's best return count as its best.
 constexpr double BestTolerance = 1e-12;
+// A chart is printed for players: every line must earn its place. A line
+// costs this share of the return at first, twice as much each time the
+// chart still comes out longer than MaxLines.
+constexpr double FirstLineCost = 1e-6;
+constexpr std::size_t MaxLines = 40;
 
 // Orders every pattern, those after draw five unused, and moves one pattern
 // at a time to the place that raises the chart's exact return most, until
 // no move raises it. Every deal keeps the match of its first line.
 class ChartSearch {
 public:
-    ChartSearch(const ChartDeals& deals, std::size_t vector);
+    ChartSearch(const ChartDeals& deals, std::size_t vector, std::span<const double> holdReturns);
 
     std::vector<PatternId> Run();
 
 private:
     struct Move {
         std::size_t to; // index of the pattern in the order after the move
-        double gain;
+        double gain;    // in return less the cost of the lines it adds
     };
 
-    void OrderByBestReturns(const std::vector<double>& holdReturns);
+    void Sweep();
+
+    void OrderByBestReturns(std::span<const double> holdReturns);
     void FindFirstLines();
     std::size_t LineOf(std::uint32_t match) const { return position_[deals_.MatchAt(match).pattern]; }
     std::uint32_t FirstBelow(std::uint32_t deal, std::size_t line) const;
     Move BestMove(PatternId pattern);
+    void Reassign(std::uint32_t& first, std::uint32_t match);
     void Apply(PatternId pattern, Move move);
     std::array<bool, PatternCount> Used() const;
     void DropUnusedLines();
@@ -46,18 +57,24 @@ private:
     std::vector<std::uint32_t> first_; // per deal: the match of its first line
     std::vector<PatternId> order_;
     std::array<std::size_t, PatternCount> position_{};
-    std::vector<double> upGain_, downGain_; // by the line a move passes
+    std::array<int, PatternCount> firstCount_{}; // deals whose first line a pattern is
+    double lineCost_;
+    // by the line a move passes: the return it gains and the deals it moves
+    std::vector<double> upGain_, downGain_;
+    std::vector<int> upDeals_, downDeals_;
 };
 
-ChartSearch::ChartSearch(const ChartDeals& deals, std::size_t vector)
+ChartSearch::ChartSearch(const ChartDeals& deals, std::size_t vector, std::span<const double> holdReturns)
     : deals_(deals)
     , vector_(vector)
     , value_(deals.MatchCount())
     , first_(deals.DealCount())
+    , lineCost_(FirstLineCost * AllDeals)
     , upGain_(PatternCount)
     , downGain_(PatternCount)
+    , upDeals_(PatternCount)
+    , downDeals_(PatternCount)
 {
-    const std::vector<double> holdReturns = deals.HoldReturns(vector);
     for (std::uint32_t deal = 0; deal < deals.DealCount(); ++deal) {
         for (std::uint32_t m = deals.MatchBegin(deal); m < deals.MatchBegin(deal + 1); ++m)
             value_[m] = deals.Weight(deal) * holdReturns[deals.MatchAt(m).hold];
@@ -68,7 +85,7 @@ ChartSearch::ChartSearch(const ChartDeals& deals, std::size_t vector)
 
 // A first order: each pattern by the mean return of the deals it holds best;
 // patterns that hold no deal best go after draw five.
-void ChartSearch::OrderByBestReturns(const std::vector<double>& holdReturns)
+void ChartSearch::OrderByBestReturns(std::span<const double> holdReturns)
 {
     std::array<double, PatternCount> sum{}, weight{};
     for (std::uint32_t deal = 0; deal < deals_.DealCount(); ++deal) {
@@ -100,6 +117,7 @@ void ChartSearch::FindFirstLines()
                 first = m;
         }
         first_[deal] = first;
+        ++firstCount_[deals_.MatchAt(first).pattern];
     }
 }
 
@@ -120,37 +138,57 @@ std::uint32_t ChartSearch::FirstBelow(std::uint32_t deal, std::size_t line) cons
 
 // Raising a pattern above line k gives it the deals it matches whose first
 // line lies between; lowering it below line k hands the deals it holds to
-// their next matching line, when that lies above k. Both in one pass.
+// their next matching line, when that lies above k. Both in one pass; a line
+// left with no deal leaves the chart.
 ChartSearch::Move ChartSearch::BestMove(PatternId pattern)
 {
     const std::size_t from = position_[pattern];
-    const std::size_t drawFive = position_[DrawFive];
     std::fill(upGain_.begin(), upGain_.end(), 0.0);
     std::fill(downGain_.begin(), downGain_.end(), 0.0);
+    std::fill(upDeals_.begin(), upDeals_.end(), 0);
+    std::fill(downDeals_.begin(), downDeals_.end(), 0);
     for (const ChartDeals::Occurrence& occurrence : deals_.Occurrences(pattern)) {
         const std::uint32_t first = first_[occurrence.deal];
         const std::size_t firstLine = LineOf(first);
         if (firstLine < from) {
             upGain_[firstLine] += value_[occurrence.match] - value_[first];
+            ++upDeals_[firstLine];
         } else if (first == occurrence.match) {
             const std::uint32_t next = FirstBelow(occurrence.deal, from);
             downGain_[LineOf(next)] += value_[next] - value_[first];
+            ++downDeals_[LineOf(next)];
         }
     }
     Move best{from, 0};
+    const bool used = firstCount_[pattern] > 0;
     double gain = 0;
+    int taken = 0, emptied = 0;
     for (std::size_t k = from; k-- > 0;) {
         gain += upGain_[k];
-        if (gain > best.gain)
-            best = {k, gain};
+        taken += upDeals_[k];
+        emptied += upDeals_[k] > 0 && upDeals_[k] == firstCount_[order_[k]];
+        const int addedLines = (!used && taken > 0) - emptied;
+        if (gain - addedLines * lineCost_ > best.gain)
+            best = {k, gain - addedLines * lineCost_};
     }
     gain = 0;
-    for (std::size_t k = from + 1; k <= drawFive; ++k) {
+    int handed = 0, filled = 0;
+    for (std::size_t k = from + 1; k <= position_[DrawFive]; ++k) {
         gain += downGain_[k];
-        if (gain > best.gain)
-            best = {k, gain};
+        handed += downDeals_[k];
+        filled += downDeals_[k] > 0 && firstCount_[order_[k]] == 0;
+        const int addedLines = filled - (used && handed == firstCount_[pattern]);
+        if (gain - addedLines * lineCost_ > best.gain)
+            best = {k, gain - addedLines * lineCost_};
     }
     return best;
+}
+
+void ChartSearch::Reassign(std::uint32_t& first, std::uint32_t match)
+{
+    --firstCount_[deals_.MatchAt(first).pattern];
+    ++firstCount_[deals_.MatchAt(match).pattern];
+    first = match;
 }
 
 void ChartSearch::Apply(PatternId pattern, Move move)
@@ -161,11 +199,11 @@ void ChartSearch::Apply(PatternId pattern, Move move)
         if (move.to < from) {
             const std::size_t firstLine = LineOf(first);
             if (firstLine >= move.to && firstLine < from)
-                first = occurrence.match;
+                Reassign(first, occurrence.match);
         } else if (first == occurrence.match) {
             const std::uint32_t next = FirstBelow(occurrence.deal, from);
             if (LineOf(next) <= move.to)
-                first = next;
+                Reassign(first, next);
         }
     }
     order_.erase(order_.begin() + static_cast<std::ptrdiff_t>(from));
@@ -208,7 +246,7 @@ std::vector<PatternId> ChartSearch::UsedLines() const
     return lines;
 }
 
-std::vector<PatternId> ChartSearch::Run()
+void ChartSearch::Sweep()
 {
     for (int sweep = 0; sweep < MaxSweeps; ++sweep) {
         DropUnusedLines();
@@ -224,9 +262,20 @@ std::vector<PatternId> ChartSearch::Run()
             }
         }
         if (!moved)
-            break;
+            return;
     }
-    return UsedLines();
+}
+
+std::vector<PatternId> ChartSearch::Run()
+{
+    Sweep();
+    std::vector<PatternId> lines = UsedLines();
+    while (lines.size() > MaxLines) {
+        lineCost_ *= 2;
+        Sweep();
+        lines = UsedLines();
+    }
+    return lines;
 }
 
 } // namespace
@@ -236,8 +285,9 @@ std::vector<StrategyChart> GenerateCharts(const ChartDeals& deals, unsigned thre
     std::vector<StrategyChart> charts(deals.VectorCount());
     ForEachBlock(charts.size(), threads, [&](std::size_t vector) {
         StrategyChart& chart = charts[vector];
-        chart.lines = ChartSearch(deals, vector).Run();
-        chart.chartReturn = deals.ChartReturn(vector, chart.lines);
+        const std::vector<double> holdReturns = deals.HoldReturns(vector);
+        chart.lines = ChartSearch(deals, vector, holdReturns).Run();
+        chart.chartReturn = deals.ChartReturn(holdReturns, chart.lines);
         chart.perfectReturn = deals.PerfectReturn(vector);
     });
     return charts;

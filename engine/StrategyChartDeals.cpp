@@ -3,6 +3,7 @@
 #include "engine/Combinations.h"
 
 #include <algorithm>
+#include <bit>
 #include <limits>
 
 namespace vel {
@@ -10,6 +11,8 @@ namespace vel {
 namespace {
 
 constexpr std::size_t DealsPerBlock = 1024;
+constexpr int HandSize = 5;
+constexpr int UnseenCards = StandardDeckSize - HandSize;
 
 // A run of consecutive deals walked by one thread; hold indices are local.
 struct DealBlock {
@@ -20,8 +23,7 @@ struct DealBlock {
     std::vector<double> best;
 };
 
-void AddDeal(const HoldAnalyzer& analyzer, std::span<const PayVector> payVectors, const DistinctDeal& deal,
-             DealBlock& block)
+void AddDeal(const HoldAnalyzer& analyzer, const PaySplit& pays, const DistinctDeal& deal, DealBlock& block)
 {
     const HoldCounts holds = analyzer.CountHolds(deal.cards);
     const PatternHolds patternHolds = MatchPatterns(deal.cards);
@@ -41,11 +43,10 @@ void AddDeal(const HoldAnalyzer& analyzer, std::span<const PayVector> payVectors
     block.weights.push_back(deal.weight);
 
     const std::size_t first = block.best.size();
-    block.best.resize(first + payVectors.size(), -std::numeric_limits<double>::infinity());
-    for (const CategoryCounts& counts : holds) {
-        for (std::size_t v = 0; v < payVectors.size(); ++v)
-            block.best[first + v] = std::max(block.best[first + v], PerCreditReturn(counts, payVectors[v]));
-    }
+    block.best.resize(first + pays.Vectors(), -std::numeric_limits<double>::infinity());
+    const std::span<double> best = std::span(block.best).subspan(first);
+    for (unsigned mask = 0; mask < HoldCount; ++mask)
+        pays.RaiseBest(holds[mask], 1.0 / Binomial(UnseenCards, HandSize - std::popcount(mask)), best);
 }
 
 } // namespace
@@ -67,10 +68,11 @@ ChartDeals::ChartDeals(const HoldAnalyzer& analyzer, std::span<const PayVector> 
     const std::vector<DistinctDeal> deals = DistinctDeals();
     const std::size_t blockCount = (deals.size() + DealsPerBlock - 1) / DealsPerBlock;
     std::vector<DealBlock> blocks(blockCount);
+    const PaySplit pays(payVectors);
     ForEachBlock(blockCount, threads, [&](std::size_t b) {
         const std::size_t end = std::min(deals.size(), (b + 1) * DealsPerBlock);
         for (std::size_t d = b * DealsPerBlock; d < end; ++d)
-            AddDeal(analyzer, payVectors, deals[d], blocks[b]);
+            AddDeal(analyzer, pays, deals[d], blocks[b]);
     });
     matchBegin_.push_back(0);
     for (DealBlock& block : blocks) {
@@ -124,7 +126,7 @@ double ChartDeals::WeightedReturn(DealReturn dealReturn) const
     double sum = 0;
     for (std::size_t deal = 0; deal < DealCount(); ++deal)
         sum += weights_[deal] * dealReturn(deal);
-    return sum / Binomial(StandardDeckSize, 5);
+    return sum / Binomial(StandardDeckSize, HandSize);
 }
 
 double ChartDeals::PerfectReturn(std::size_t vector) const
@@ -134,12 +136,16 @@ double ChartDeals::PerfectReturn(std::size_t vector) const
 
 double ChartDeals::ChartReturn(std::size_t vector, std::span<const PatternId> lines) const
 {
+    return ChartReturn(HoldReturns(vector), lines);
+}
+
+double ChartDeals::ChartReturn(std::span<const double> holdReturns, std::span<const PatternId> lines) const
+{
     std::array<std::size_t, PatternCount> line;
     line.fill(lines.size() + 1); // absent: below every line and below draw five
     line[DrawFive] = lines.size();
     for (std::size_t i = lines.size(); i-- > 0;)
         line[lines[i]] = i;
-    const std::vector<double> holdReturns = HoldReturns(vector);
     return WeightedReturn([&](std::size_t deal) {
         std::uint32_t chosen = matchBegin_[deal];
         for (std::uint32_t m = matchBegin_[deal]; m < matchBegin_[deal + 1]; ++m) {

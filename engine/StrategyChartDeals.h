@@ -48,6 +48,8 @@ public:
     // line matches draws five).
     double PerfectReturn(std::size_t vector) const;
     double ChartReturn(std::size_t vector, std::span<const PatternId> lines) const;
+    // The same with the vector's HoldReturns at hand.
+    double ChartReturn(std::span<const double> holdReturns, std::span<const PatternId> lines) const;
 
 private:
     void IndexOccurrences();

@@ -90,6 +90,9 @@ constexpr HoldPattern SimplePatterns[] = {
     {"Q only", PatternKind::HighCards, 1, 0, -1, Suits::Any, rankbit::Q},
     {"K only", PatternKind::HighCards, 1, 0, -1, Suits::Any, rankbit::K},
     {"A only", PatternKind::HighCards, 1, 0, -1, Suits::Any, rankbit::A},
+    {"3 to a flush", PatternKind::FlushDraw, 3, 0, -1, Suits::OneSuit, 0},
+    {"3 to a flush, 1 high card", PatternKind::FlushDraw, 3, 0, 1, Suits::OneSuit, 0},
+    {"3 to a flush, 2 high cards", PatternKind::FlushDraw, 3, 0, 2, Suits::OneSuit, 0},
 };
 
 // The set of the simple patterns with these names.
@@ -100,6 +103,8 @@ constexpr std::uint64_t Named(std::initializer_list<std::string_view> names)
         std::size_t id = 0;
         while (SimplePatterns[id].name != name)
             ++id; // an unknown name reads past the table: not a constant expression
+        if (id >= 64)
+            throw "a combined line's members must be among the first 64 patterns";
         set |= std::uint64_t{1} << id;
     }
     return set;
@@ -128,7 +133,6 @@ constexpr HoldPattern CombinedPatterns[] = {
 constexpr HoldPattern DrawFivePattern{"Draw five (hold nothing)", PatternKind::DrawFive, 0, 0, -1, Suits::Any, 0};
 
 constexpr std::size_t SimpleCount = std::size(SimplePatterns);
-static_assert(SimpleCount <= 64, "combined lines name simple patterns by a 64-bit set");
 static_assert(SimpleCount + std::size(CombinedPatterns) + 1 == PatternCount, "PatternCount counts the table");
 
 constexpr auto Table = [] {
@@ -164,29 +168,24 @@ struct HoldShape {
     int mostOfARank = 0;
     int highCards = 0;
     bool oneSuit = true;
+    int suit = 0; // of the last card added
     int category = Nothing; // of the five cards, when all are held
     HandKey key = 0;
 };
 
-HoldShape ShapeOf(const Hand& dealt, unsigned mask)
+// The shape of `held` with one more card.
+HoldShape WithCard(HoldShape shape, Card card)
 {
-    HoldShape shape;
-    std::array<int, Ranks> perRank{};
-    int suit = -1;
-    for (int place = 0; place < HandSize; ++place) {
-        if (!(mask & (1u << place)))
-            continue;
-        const Card card = dealt[place];
-        const int rank = RankOf(card);
-        ++shape.cards;
-        shape.key += CardKey(card);
-        shape.ranks |= 1u << rank;
-        shape.highCards += rank >= Jack;
-        shape.oneSuit = shape.oneSuit && (suit < 0 || suit == SuitOf(card));
-        suit = SuitOf(card);
-        shape.distinctRanks += perRank[rank] == 0;
-        shape.mostOfARank = std::max(shape.mostOfARank, ++perRank[rank]);
-    }
+    const int rank = RankOf(card);
+    shape.oneSuit = shape.cards == 0 || (shape.oneSuit && SuitOf(card) == shape.suit);
+    shape.suit = SuitOf(card);
+    ++shape.cards;
+    shape.key += CardKey(card);
+    const int ofRank = static_cast<int>((shape.key >> (4 * rank)) & 0xF);
+    shape.ranks |= 1u << rank;
+    shape.highCards += rank >= Jack;
+    shape.distinctRanks += ofRank == 1;
+    shape.mostOfARank = std::max(shape.mostOfARank, ofRank);
     if (shape.cards == HandSize)
         shape.category = CategoryOfKey(shape.key);
     return shape;
@@ -236,22 +235,48 @@ bool Fits(const HoldPattern& pattern, const HoldShape& shape)
     return KindFits(pattern, shape);
 }
 
-// The patterns by the number of cards they hold, so a hold is only tried
-// against the patterns of its size.
-struct PatternsBySize {
-    std::array<std::array<PatternId, PatternCount>, HandSize + 1> ids{};
-    std::array<int, HandSize + 1> count{};
+// Whether a pattern can fit holds of this size and suit and rank make-up;
+// the holds of a hand are only tried against the patterns they can fit.
+constexpr bool CanFit(const HoldPattern& pattern, int cards, bool oneSuit, bool distinct)
+{
+    if (pattern.kind == PatternKind::AnyOf || pattern.cards != cards)
+        return false;
+    if ((pattern.suits == Suits::OneSuit && !oneSuit) || (pattern.suits == Suits::Mixed && oneSuit))
+        return false;
+    switch (pattern.kind) {
+    case PatternKind::SameRank:
+    case PatternKind::TwoPair:
+        return !distinct;
+    case PatternKind::MadeHand:
+    case PatternKind::DrawFive:
+        return true;
+    default:
+        return distinct;
+    }
+}
+
+struct Candidates {
+    std::array<PatternId, PatternCount> ids{};
+    int count = 0;
 };
 
-constexpr PatternsBySize BySize = [] {
-    PatternsBySize bySize;
-    for (int id = 0; id < PatternCount; ++id) {
-        if (Table[id].kind == PatternKind::AnyOf)
-            continue;
-        const int cards = Table[id].cards;
-        bySize.ids[cards][bySize.count[cards]++] = static_cast<PatternId>(id);
+// By cards held, all of one suit, all ranks distinct.
+using CandidateTable = std::array<std::array<std::array<Candidates, 2>, 2>, HandSize + 1>;
+
+constexpr CandidateTable CandidatesByMakeUp = [] {
+    CandidateTable table{};
+    for (int cards = 0; cards <= HandSize; ++cards) {
+        for (int oneSuit = 0; oneSuit < 2; ++oneSuit) {
+            for (int distinct = 0; distinct < 2; ++distinct) {
+                Candidates& candidates = table[cards][oneSuit][distinct];
+                for (int id = 0; id < PatternCount; ++id) {
+                    if (CanFit(Table[id], cards, oneSuit, distinct))
+                        candidates.ids[candidates.count++] = static_cast<PatternId>(id);
+                }
+            }
+        }
     }
-    return bySize;
+    return table;
 }();
 
 // Each combined line holds as its first member the hand shows.
@@ -280,12 +305,17 @@ PatternHolds MatchPatterns(const Hand& dealt)
     PatternHolds holds;
     holds.fill(NoHold);
     std::array<HandKey, PatternCount> heldRanks{};
-    for (unsigned mask = 0; mask < (1u << HandSize); ++mask) {
-        const HoldShape shape = ShapeOf(dealt, mask);
+    std::array<HoldShape, 1u << HandSize> shapes{};
+    for (unsigned mask = 0; mask < shapes.size(); ++mask) {
+        if (mask != 0)
+            shapes[mask] = WithCard(shapes[mask & (mask - 1)], dealt[std::countr_zero(mask)]);
+        const HoldShape& shape = shapes[mask];
         // rank counts from the ace down: a larger value holds higher ranks
         const HandKey ranks = shape.key & handkey::RankCounts;
-        for (int i = 0; i < BySize.count[shape.cards]; ++i) {
-            const PatternId id = BySize.ids[shape.cards][i];
+        const Candidates& candidates
+            = CandidatesByMakeUp[shape.cards][shape.oneSuit][shape.distinctRanks == shape.cards];
+        for (int i = 0; i < candidates.count; ++i) {
+            const PatternId id = candidates.ids[i];
             if (!Fits(Table[id], shape) || (holds[id] != NoHold && ranks <= heldRanks[id]))
                 continue;
             holds[id] = static_cast<std::int8_t>(mask);
