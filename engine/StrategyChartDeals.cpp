@@ -123,10 +123,11 @@ std::vector<double> ChartDeals::HoldReturns(std::size_t vector) const
 template <typename DealReturn>
 double ChartDeals::WeightedReturn(DealReturn dealReturn) const
 {
-    double sum = 0;
+    // The wider sum keeps the rounding of 134,459 terms far below 1e-12.
+    long double sum = 0;
     for (std::size_t deal = 0; deal < DealCount(); ++deal)
         sum += weights_[deal] * dealReturn(deal);
-    return sum / Binomial(StandardDeckSize, HandSize);
+    return static_cast<double>(sum / Binomial(StandardDeckSize, HandSize));
 }
 
 double ChartDeals::PerfectReturn(std::size_t vector) const

@@ -40,7 +40,7 @@ struct HoldPattern {
 using PatternId = std::uint8_t;
 
 // Every pattern, indexed by PatternId; draw five is the last.
-inline constexpr int PatternCount = 74;
+inline constexpr int PatternCount = 73;
 inline constexpr PatternId DrawFive = PatternCount - 1;
 std::span<const HoldPattern, PatternCount> HoldPatterns();
 
