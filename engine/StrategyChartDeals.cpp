@@ -14,16 +14,21 @@ constexpr std::size_t DealsPerBlock = 1024;
 constexpr int HandSize = 5;
 constexpr int UnseenCards = StandardDeckSize - HandSize;
 
+} // namespace
+
 // A run of consecutive deals walked by one thread; hold indices are local.
-struct DealBlock {
+struct ChartDeals::DealBlock {
     std::vector<int> weights;
     std::vector<std::uint32_t> matchEnd;
-    std::vector<ChartDeals::Match> matches;
+    std::vector<Match> matches;
     std::vector<CategoryCounts> holdCounts;
     std::vector<double> best;
 };
 
-void AddDeal(const HoldAnalyzer& analyzer, const PaySplit& pays, const DistinctDeal& deal, DealBlock& block)
+namespace {
+
+void AddDeal(const HoldAnalyzer& analyzer, const PaySplit& pays, const DistinctDeal& deal,
+             ChartDeals::DealBlock& block)
 {
     const HoldCounts holds = analyzer.CountHolds(deal.cards);
     const PatternHolds patternHolds = MatchPatterns(deal.cards);
@@ -51,6 +56,23 @@ void AddDeal(const HoldAnalyzer& analyzer, const PaySplit& pays, const DistinctD
 
 } // namespace
 
+// Room for all blocks at once, so that joining them never holds more than
+// one extra copy of a block.
+void ChartDeals::Reserve(const std::vector<DealBlock>& blocks)
+{
+    std::size_t deals = 0, matches = 0, holds = 0;
+    for (const DealBlock& block : blocks) {
+        deals += block.weights.size();
+        matches += block.matches.size();
+        holds += block.holdCounts.size();
+    }
+    weights_.reserve(deals);
+    matchBegin_.reserve(deals + 1);
+    best_.reserve(deals * VectorCount());
+    matches_.reserve(matches);
+    holdCounts_.reserve(holds);
+}
+
 double PerCreditReturn(const CategoryCounts& counts, const PayVector& pays)
 {
     double credits = 0;
@@ -74,6 +96,7 @@ ChartDeals::ChartDeals(const HoldAnalyzer& analyzer, std::span<const PayVector> 
         for (std::size_t d = b * DealsPerBlock; d < end; ++d)
             AddDeal(analyzer, pays, deals[d], blocks[b]);
     });
+    Reserve(blocks);
     matchBegin_.push_back(0);
     for (DealBlock& block : blocks) {
         const auto holdBase = static_cast<std::uint32_t>(holdCounts_.size());

@@ -51,7 +51,10 @@ public:
     // The same with the vector's HoldReturns at hand.
     double ChartReturn(std::span<const double> holdReturns, std::span<const PatternId> lines) const;
 
+    struct DealBlock; // the walk's part of one thread
+
 private:
+    void Reserve(const std::vector<DealBlock>& blocks);
     void IndexOccurrences();
     template <typename DealReturn>
     double WeightedReturn(DealReturn dealReturn) const;
