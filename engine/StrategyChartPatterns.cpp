@@ -94,38 +94,36 @@ constexpr HoldPattern SimplePatterns[] = {
     {"3 to a flush, 2 high cards", PatternKind::FlushDraw, 3, 0, 2, Suits::OneSuit, 0},
 };
 
-// The set of the simple patterns with these names.
-constexpr std::uint64_t Named(std::initializer_list<std::string_view> names)
+// The simple patterns with these names, in this order.
+constexpr PatternMembers Named(std::initializer_list<std::string_view> names)
 {
-    std::uint64_t set = 0;
+    PatternMembers members;
     for (std::string_view name : names) {
         std::size_t id = 0;
         while (SimplePatterns[id].name != name)
             ++id; // an unknown name reads past the table: not a constant expression
-        if (id >= 64)
-            throw "a combined line's members must be among the first 64 patterns";
-        set |= std::uint64_t{1} << id;
+        members.ids.at(members.count++) = static_cast<PatternId>(id);
     }
-    return set;
+    return members;
 }
 
 // Lines that stand for several simple ones; when a hand shows more than one,
-// the first in table order holds (the full house before its three of a kind,
-// the lowest high cards first).
+// the first named holds (the full house before its three of a kind, the
+// lowest high cards first).
 constexpr HoldPattern CombinedPatterns[] = {
-    {"Royal flush, straight flush or four of a kind", PatternKind::AnyOf, 0, 0, -1, Suits::Any,
+    {"Royal flush, straight flush or four of a kind", PatternKind::AnyOf, 0, 0, -1, Suits::Any, 0,
      Named({"Royal flush", "Straight flush", "Four of a kind"})},
-    {"Full house, flush, straight or three of a kind", PatternKind::AnyOf, 0, 0, -1, Suits::Any,
+    {"Full house, flush, straight or three of a kind", PatternKind::AnyOf, 0, 0, -1, Suits::Any, 0,
      Named({"Full house", "Flush", "Straight", "Three of a kind"})},
-    {"3 to a straight flush, as many high cards as gaps or more", PatternKind::AnyOf, 0, 0, -1, Suits::Any,
+    {"3 to a straight flush, as many high cards as gaps or more", PatternKind::AnyOf, 0, 0, -1, Suits::Any, 0,
      Named({"3 to a straight flush, no high card, no gap", "3 to a straight flush, 1 high card, no gap",
             "3 to a straight flush, 1 high card, 1 gap", "3 to a straight flush, 2 high cards, 1 gap",
             "3 to a straight flush, 2 high cards, 2 gaps"})},
-    {"3 to a straight flush, one gap more than high cards", PatternKind::AnyOf, 0, 0, -1, Suits::Any,
+    {"3 to a straight flush, one gap more than high cards", PatternKind::AnyOf, 0, 0, -1, Suits::Any, 0,
      Named({"3 to a straight flush, no high card, 1 gap", "3 to a straight flush, 1 high card, 2 gaps"})},
-    {"Two unsuited high cards, the lowest two", PatternKind::AnyOf, 0, 0, -1, Suits::Any,
+    {"Two unsuited high cards, the lowest two", PatternKind::AnyOf, 0, 0, -1, Suits::Any, 0,
      Named({"QJ unsuited", "KJ unsuited", "KQ unsuited", "AJ unsuited", "AQ unsuited", "AK unsuited"})},
-    {"One high card, the lowest", PatternKind::AnyOf, 0, 0, -1, Suits::Any,
+    {"One high card, the lowest", PatternKind::AnyOf, 0, 0, -1, Suits::Any, 0,
      Named({"J only", "Q only", "K only", "A only"})},
 };
 
@@ -213,7 +211,7 @@ bool KindFits(const HoldPattern& pattern, const HoldShape& shape)
     case PatternKind::StraightDraw:
         return distinct && InRuns(shape.ranks, pattern.detail);
     case PatternKind::HighCards:
-        return distinct && shape.ranks == pattern.set;
+        return distinct && shape.ranks == pattern.ranks;
     case PatternKind::FlushDraw:
     case PatternKind::DrawFive:
         return true;
@@ -282,8 +280,9 @@ constexpr CandidateTable CandidatesByMakeUp = [] {
 void MatchCombined(PatternHolds& holds)
 {
     for (std::size_t id = SimpleCount; id < SimpleCount + std::size(CombinedPatterns); ++id) {
-        for (std::uint64_t members = Table[id].set; members != 0; members &= members - 1) {
-            const int member = std::countr_zero(members);
+        const PatternMembers& members = Table[id].members;
+        for (int i = 0; i < members.count; ++i) {
+            const PatternId member = members.ids[i];
             if (holds[member] != NoHold) {
                 holds[id] = holds[member];
                 break;

@@ -19,25 +19,32 @@ enum class PatternKind : std::uint8_t {
     StraightFlushDraw, // suited, in `detail` runs of five ranks, not a royal draw
     FlushDraw,         // suited
     StraightDraw,      // distinct ranks in `detail` runs of five ranks, any suits
-    HighCards,         // exactly the ranks in `set`, suited or not
-    AnyOf,             // the first of the patterns in `set` the hand shows
+    HighCards,         // exactly the ranks in `ranks`, suited or not
+    AnyOf,             // the first of its `members` the hand shows
     DrawFive,          // nothing held
 };
 
 // Which of the held cards' suits a pattern asks for.
 enum class Suits : std::uint8_t { Any, OneSuit, Mixed };
 
+using PatternId = std::uint8_t;
+
+// The patterns a combined line stands for, in the order they are tried.
+struct PatternMembers {
+    std::array<PatternId, 8> ids{};
+    int count = 0;
+};
+
 struct HoldPattern {
     std::string_view name; // shown to players
     PatternKind kind;
     int cards;      // cards held
-    int detail;    // category of a made hand; runs of five a draw lies in (1 inside, 2 outside), 0 any
-    int highCards; // jacks or higher held; -1 for any number
+    int detail;     // category of a made hand; runs of five a draw lies in (1 inside, 2 outside), 0 any
+    int highCards;  // jacks or higher held; -1 for any number
     Suits suits;
-    std::uint64_t set; // HighCards: bit r for each rank r held; AnyOf: bit id for each pattern, lowest first
+    unsigned ranks; // bit r set for each rank r held
+    PatternMembers members{};
 };
-
-using PatternId = std::uint8_t;
 
 // Every pattern, indexed by PatternId; draw five is the last.
 inline constexpr int PatternCount = 73;
