@@ -39,6 +39,9 @@ private:
     };
 
     void Sweep();
+    bool MoveEach();
+    bool SplitEach();
+    bool TrySplit(PatternId coarse, PatternId fine);
 
     void OrderByBestReturns(std::span<const double> holdReturns);
     void FindFirstLines();
@@ -246,22 +249,61 @@ std::vector<PatternId> ChartSearch::UsedLines() const
     return lines;
 }
 
+// Each pattern in turn to its best place; whether any moved.
+bool ChartSearch::MoveEach()
+{
+    bool moved = false;
+    for (int id = 0; id < PatternCount; ++id) {
+        const auto pattern = static_cast<PatternId>(id);
+        if (pattern == DrawFive)
+            continue;
+        const Move move = BestMove(pattern);
+        if (move.gain > MinGain) {
+            Apply(pattern, move);
+            moved = true;
+        }
+    }
+    return moved;
+}
+
+// A finer pattern goes right above its line, taking the deals it shows with
+// the same holds; then it, or the line it came from, moves where it gains
+// most. Kept when that pays for the added line, else undone.
+bool ChartSearch::TrySplit(PatternId coarse, PatternId fine)
+{
+    const std::size_t from = position_[fine];
+    Apply(fine, {position_[coarse], 0});
+    const Move fineMove = BestMove(fine);
+    const Move coarseMove = BestMove(coarse);
+    const bool fineBetter = fineMove.gain >= coarseMove.gain;
+    const Move move = fineBetter ? fineMove : coarseMove;
+    if (move.gain - lineCost_ > MinGain) {
+        Apply(fineBetter ? fine : coarse, move);
+        return true;
+    }
+    Apply(fine, {from, 0});
+    return false;
+}
+
+bool ChartSearch::SplitEach()
+{
+    bool split = false;
+    for (int id = 0; id < PatternCount; ++id) {
+        const auto coarse = static_cast<PatternId>(id);
+        for (PatternId fine : deals_.FinerPatterns(coarse)) {
+            if (firstCount_[coarse] > 0 && firstCount_[fine] == 0 && position_[fine] > position_[coarse])
+                split = TrySplit(coarse, fine) || split;
+        }
+    }
+    return split;
+}
+
 void ChartSearch::Sweep()
 {
     for (int sweep = 0; sweep < MaxSweeps; ++sweep) {
         DropUnusedLines();
-        bool moved = false;
-        for (int id = 0; id < PatternCount; ++id) {
-            const auto pattern = static_cast<PatternId>(id);
-            if (pattern == DrawFive)
-                continue;
-            const Move move = BestMove(pattern);
-            if (move.gain > MinGain) {
-                Apply(pattern, move);
-                moved = true;
-            }
-        }
-        if (!moved)
+        const bool moved = MoveEach();
+        if (!SplitEach() && !moved)
             return;
     }
 }

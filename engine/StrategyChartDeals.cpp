@@ -111,6 +111,7 @@ ChartDeals::ChartDeals(const HoldAnalyzer& analyzer, std::span<const PayVector> 
         block = {};
     }
     IndexOccurrences();
+    FindFinerPatterns();
 }
 
 void ChartDeals::IndexOccurrences()
@@ -125,6 +126,25 @@ void ChartDeals::IndexOccurrences()
     for (std::uint32_t deal = 0; deal < DealCount(); ++deal) {
         for (std::uint32_t m = matchBegin_[deal]; m < matchBegin_[deal + 1]; ++m)
             occurrences_[next[matches_[m].pattern]++] = {deal, m};
+    }
+}
+
+void ChartDeals::FindFinerPatterns()
+{
+    // together[a][b]: deals where a and b both show and hold the same cards
+    std::vector<std::array<std::uint32_t, PatternCount>> together(PatternCount);
+    for (std::size_t deal = 0; deal < DealCount(); ++deal) {
+        for (std::uint32_t a = matchBegin_[deal]; a < matchBegin_[deal + 1]; ++a) {
+            for (std::uint32_t b = matchBegin_[deal]; b < matchBegin_[deal + 1]; ++b)
+                together[matches_[a].pattern][matches_[b].pattern] += matches_[a].hold == matches_[b].hold;
+        }
+    }
+    for (int coarse = 0; coarse < PatternCount; ++coarse) {
+        for (int fine = 0; fine < PatternCount; ++fine) {
+            const std::uint32_t shown = together[fine][fine];
+            if (together[fine][coarse] == shown && shown < together[coarse][coarse])
+                finer_[coarse].push_back(static_cast<PatternId>(fine));
+        }
     }
 }
 

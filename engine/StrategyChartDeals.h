@@ -5,6 +5,7 @@
 #include "engine/ScheduleReturn.h"
 #include "engine/StrategyChartPatterns.h"
 
+#include <array>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -38,6 +39,9 @@ public:
     const Match& MatchAt(std::uint32_t match) const { return matches_[match]; }
     std::size_t MatchCount() const { return matches_.size(); }
     std::span<const Occurrence> Occurrences(PatternId pattern) const;
+    // The patterns that show in only some of this one's deals and hold the
+    // same cards there: finer lines this one stands for.
+    std::span<const PatternId> FinerPatterns(PatternId pattern) const { return finer_[pattern]; }
 
     // The expected return per credit of every stored hold in vector `vector`.
     std::vector<double> HoldReturns(std::size_t vector) const;
@@ -56,6 +60,7 @@ public:
 private:
     void Reserve(const std::vector<DealBlock>& blocks);
     void IndexOccurrences();
+    void FindFinerPatterns();
     template <typename DealReturn>
     double WeightedReturn(DealReturn dealReturn) const;
 
@@ -67,6 +72,7 @@ private:
     std::vector<double> best_; // deal by deal, one per vector
     std::vector<std::uint32_t> occurrenceBegin_; // by pattern, one more than patterns
     std::vector<Occurrence> occurrences_;
+    std::array<std::vector<PatternId>, PatternCount> finer_;
 };
 
 // Expected return per credit of a hold with these final-hand counts.
