@@ -23,9 +23,11 @@ constexpr double BestTolerance = 1e-12;
 constexpr double FirstLineCost = 1e-6;
 constexpr std::size_t MaxLines = 40;
 
-// Orders every pattern, those after draw five unused, and moves one pattern
-// at a time to the place that raises the chart's exact return most, until
-// no move raises it. Every deal keeps the match of its first line.
+// Orders every pattern, those after draw five unused, then moves one pattern
+// at a time to the place that raises the chart's exact return, less the cost
+// of its lines, most, and splits lines where that pays, until nothing pays.
+// Every deal keeps the match of its first line, so a move is priced by the
+// deals it hands from line to line alone.
 class ChartSearch {
 public:
     ChartSearch(const ChartDeals& deals, std::size_t vector, std::span<const double> holdReturns);
@@ -47,6 +49,9 @@ private:
     void FindFirstLines();
     std::size_t LineOf(std::uint32_t match) const { return position_[deals_.MatchAt(match).pattern]; }
     std::uint32_t FirstBelow(std::uint32_t deal, std::size_t line) const;
+    void GatherGains(PatternId pattern);
+    Move BestRaise(PatternId pattern) const;
+    Move BestLowering(PatternId pattern) const;
     Move BestMove(PatternId pattern);
     void Reassign(std::uint32_t& first, std::uint32_t match);
     void Apply(PatternId pattern, Move move);
@@ -141,9 +146,9 @@ std::uint32_t ChartSearch::FirstBelow(std::uint32_t deal, std::size_t line) cons
 
 // Raising a pattern above line k gives it the deals it matches whose first
 // line lies between; lowering it below line k hands the deals it holds to
-// their next matching line, when that lies above k. Both in one pass; a line
-// left with no deal leaves the chart.
-ChartSearch::Move ChartSearch::BestMove(PatternId pattern)
+// their next matching line, when that lies above k. Both are gathered by
+// line in one pass.
+void ChartSearch::GatherGains(PatternId pattern)
 {
     const std::size_t from = position_[pattern];
     std::fill(upGain_.begin(), upGain_.end(), 0.0);
@@ -162,8 +167,14 @@ ChartSearch::Move ChartSearch::BestMove(PatternId pattern)
             ++downDeals_[LineOf(next)];
         }
     }
-    Move best{from, 0};
+}
+
+// Lines emptied by a raise leave the chart; the raised pattern joins it.
+ChartSearch::Move ChartSearch::BestRaise(PatternId pattern) const
+{
+    const std::size_t from = position_[pattern];
     const bool used = firstCount_[pattern] > 0;
+    Move best{from, 0};
     double gain = 0;
     int taken = 0, emptied = 0;
     for (std::size_t k = from; k-- > 0;) {
@@ -174,7 +185,17 @@ ChartSearch::Move ChartSearch::BestMove(PatternId pattern)
         if (gain - addedLines * lineCost_ > best.gain)
             best = {k, gain - addedLines * lineCost_};
     }
-    gain = 0;
+    return best;
+}
+
+// Unused lines handed deals join the chart; the lowered pattern leaves it
+// when it hands on all its deals. Below draw five nothing changes.
+ChartSearch::Move ChartSearch::BestLowering(PatternId pattern) const
+{
+    const std::size_t from = position_[pattern];
+    const bool used = firstCount_[pattern] > 0;
+    Move best{from, 0};
+    double gain = 0;
     int handed = 0, filled = 0;
     for (std::size_t k = from + 1; k <= position_[DrawFive]; ++k) {
         gain += downGain_[k];
@@ -185,6 +206,14 @@ ChartSearch::Move ChartSearch::BestMove(PatternId pattern)
             best = {k, gain - addedLines * lineCost_};
     }
     return best;
+}
+
+ChartSearch::Move ChartSearch::BestMove(PatternId pattern)
+{
+    GatherGains(pattern);
+    const Move raise = BestRaise(pattern);
+    const Move lowering = BestLowering(pattern);
+    return lowering.gain > raise.gain ? lowering : raise;
 }
 
 void ChartSearch::Reassign(std::uint32_t& first, std::uint32_t match)
