@@ -12,7 +12,9 @@
 
 #include <algorithm>
 #include <bit>
+#include <numeric>
 #include <optional>
+#include <random>
 #include <set>
 
 using namespace vel;
@@ -77,6 +79,7 @@ private slots:
     void patternHolds_data();
     void patternHolds();
     void everyPatternFitsSomeDeal();
+    void matchIgnoresSuitNamesAndPlaces();
     void chartLineOrderDecides_data();
     void chartLineOrderDecides();
     void perfectReturnsMatchScheduleReturns();
@@ -194,6 +197,37 @@ void StrategyChartTest::everyPatternFitsSomeDeal()
     }
     QCOMPARE(names.size(), std::size_t{PatternCount});
     QCOMPARE(shown[DrawFive], 134'459);
+}
+
+// Charts are scored on one deal per renaming of the suits, with the cards in
+// ascending places; a dealt hand must then play the same line and hold cards
+// worth the same, whatever its suits are called and wherever its cards lie.
+void StrategyChartTest::matchIgnoresSuitNamesAndPlaces()
+{
+    std::mt19937 generator(12);
+    std::array<Card, StandardDeckSize> deck;
+    std::iota(deck.begin(), deck.end(), 1);
+    std::array<int, 4> suits{0, 1, 2, 3};
+    const PayTable pays;
+    for (int i = 0; i < 3000; ++i) {
+        std::shuffle(deck.begin(), deck.end(), generator);
+        std::shuffle(suits.begin(), suits.end(), generator);
+        Hand dealt{deck[0], deck[1], deck[2], deck[3], deck[4]};
+        Hand renamed;
+        for (std::size_t place = 0; place < dealt.size(); ++place)
+            renamed[place] = suits[SuitOf(dealt[place])] * 13 + RankOf(dealt[place]) + 1;
+        std::shuffle(renamed.begin(), renamed.end(), generator);
+        const std::vector<PatternId>& lines = charts_[i % charts_.size()].lines;
+        const ChartMatch original = MatchChart(lines, dealt);
+        const ChartMatch other = MatchChart(lines, renamed);
+        QCOMPARE(other.line, original.line);
+        const auto worth = [&](const Hand& hand, unsigned mask) {
+            const RankedHolds ranked = analyzer_->Analyze(hand, pays, MaxBet);
+            return std::find_if(ranked.begin(), ranked.end(), [&](const HoldResult& r) { return r.holdMask == mask; })
+                ->counts;
+        };
+        QCOMPARE(worth(renamed, other.holdMask), worth(dealt, original.holdMask));
+    }
 }
 
 void StrategyChartTest::chartLineOrderDecides_data()
