@@ -25,7 +25,9 @@ struct StrategyChart {
 // The result does not depend on `threads`.
 std::vector<StrategyChart> GenerateCharts(const ChartDeals& deals, unsigned threads = DefaultThreadCount());
 
-// The chart of one pay table and bet (1..5), from nothing.
+// The chart of one pay table and bet (1..5), from nothing: a fraction of a
+// second, so a window asks for it off its own thread. Safe to call from any
+// number of threads at once.
 StrategyChart GenerateChart(const HoldAnalyzer& analyzer, const PayTable& pays, int bet,
                             unsigned threads = DefaultThreadCount());
 

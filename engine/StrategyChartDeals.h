@@ -27,6 +27,7 @@ public:
         std::uint32_t match; // index into all matches
     };
 
+    // `payVectors`: one or more. The result does not depend on `threads`.
     ChartDeals(const HoldAnalyzer& analyzer, std::span<const PayVector> payVectors,
                unsigned threads = DefaultThreadCount());
 
