@@ -57,20 +57,19 @@ void AddDeal(const HoldAnalyzer& analyzer, const PaySplit& pays, const DistinctD
 } // namespace
 
 // Room for all blocks at once, so that joining them never holds more than
-// one extra copy of a block.
+// one extra copy of a block; the hold counts, the bulk, are kept by block.
 void ChartDeals::Reserve(const std::vector<DealBlock>& blocks)
 {
-    std::size_t deals = 0, matches = 0, holds = 0;
+    std::size_t deals = 0, matches = 0;
     for (const DealBlock& block : blocks) {
         deals += block.weights.size();
         matches += block.matches.size();
-        holds += block.holdCounts.size();
     }
     weights_.reserve(deals);
     matchBegin_.reserve(deals + 1);
     best_.reserve(deals * VectorCount());
     matches_.reserve(matches);
-    holdCounts_.reserve(holds);
+    holdCounts_.reserve(blocks.size());
 }
 
 double PerCreditReturn(const CategoryCounts& counts, const PayVector& pays)
@@ -95,19 +94,21 @@ ChartDeals::ChartDeals(const HoldAnalyzer& analyzer, std::span<const PayVector> 
         const std::size_t end = std::min(deals.size(), (b + 1) * DealsPerBlock);
         for (std::size_t d = b * DealsPerBlock; d < end; ++d)
             AddDeal(analyzer, pays, deals[d], blocks[b]);
+        blocks[b].holdCounts.shrink_to_fit(); // kept as it is
     });
     Reserve(blocks);
     matchBegin_.push_back(0);
+    std::uint32_t holdBase = 0;
     for (DealBlock& block : blocks) {
-        const auto holdBase = static_cast<std::uint32_t>(holdCounts_.size());
         const auto matchBase = static_cast<std::uint32_t>(matches_.size());
         for (Match match : block.matches)
             matches_.push_back({match.pattern, match.hold + holdBase});
         for (std::uint32_t end : block.matchEnd)
             matchBegin_.push_back(matchBase + end);
         weights_.insert(weights_.end(), block.weights.begin(), block.weights.end());
-        holdCounts_.insert(holdCounts_.end(), block.holdCounts.begin(), block.holdCounts.end());
         best_.insert(best_.end(), block.best.begin(), block.best.end());
+        holdBase += static_cast<std::uint32_t>(block.holdCounts.size());
+        holdCounts_.push_back(std::move(block.holdCounts));
         block = {};
     }
     IndexOccurrences();
@@ -157,9 +158,12 @@ std::span<const ChartDeals::Occurrence> ChartDeals::Occurrences(PatternId patter
 std::vector<double> ChartDeals::HoldReturns(std::size_t vector) const
 {
     const PayVector& pays = payVectors_.at(vector);
-    std::vector<double> returns(holdCounts_.size());
-    for (std::size_t h = 0; h < holdCounts_.size(); ++h)
-        returns[h] = PerCreditReturn(holdCounts_[h], pays);
+    std::vector<double> returns;
+    returns.reserve(matches_.empty() ? 0 : matches_.back().hold + 1);
+    for (const std::vector<CategoryCounts>& block : holdCounts_) {
+        for (const CategoryCounts& counts : block)
+            returns.push_back(PerCreditReturn(counts, pays));
+    }
     return returns;
 }
 

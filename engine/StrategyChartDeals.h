@@ -69,7 +69,7 @@ private:
     std::vector<int> weights_;
     std::vector<std::uint32_t> matchBegin_; // one more than deals
     std::vector<Match> matches_;
-    std::vector<CategoryCounts> holdCounts_;
+    std::vector<std::vector<CategoryCounts>> holdCounts_; // by block, in deal order
     std::vector<double> best_; // deal by deal, one per vector
     std::vector<std::uint32_t> occurrenceBegin_; // by pattern, one more than patterns
     std::vector<Occurrence> occurrences_;
