@@ -47,7 +47,7 @@ struct HoldPattern {
 };
 
 // Every pattern, indexed by PatternId; draw five is the last.
-inline constexpr int PatternCount = 73;
+inline constexpr int PatternCount = 77;
 inline constexpr PatternId DrawFive = PatternCount - 1;
 std::span<const HoldPattern, PatternCount> HoldPatterns();
 

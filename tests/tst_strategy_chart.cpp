@@ -144,6 +144,7 @@ void StrategyChartTest::patternHolds_data()
     row("three to a flush with two high cards", "3 to a flush, 2 high cards", "9C KC AC QD TH", "9C KC AC");
     row("lowest two high cards", "Two unsuited high cards, the lowest two", "AC KD QH 7S 3C", "KD QH");
     row("named high cards", "AK unsuited", "AC KD QH 7S 3C", "AC KD");
+    row("ace and the lower high card", "AK, AQ or AJ unsuited", "AC KD QH 7S 3C", "AC QH");
     row("three high cards", "AKQ unsuited", "AC KD QH 7S 3C", "AC KD QH");
     row("lowest high card", "One high card, the lowest", "AC KD QH 7S 3C", "QH");
     row("suited pair of high cards", "KQ suited", "KH 5C QH 8D 2S", "KH QH");
