@@ -84,9 +84,10 @@ int main(int argc, char** argv)
     const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
 
     for (std::size_t i = 0; i < charts.size(); ++i) {
-        if (requests.size() > 1)
-            std::printf("%s%s, bet %d\n", i ? "\n" : "", std::string(PaySchedules[requests[i].schedule].listText).c_str(),
-                        requests[i].bet);
+        if (requests.size() > 1) {
+            const std::string schedule(PaySchedules[requests[i].schedule].listText);
+            std::printf("%s%s, bet %d\n", i ? "\n" : "", schedule.c_str(), requests[i].bet);
+        }
         PrintChart(charts[i]);
     }
     if (requests.size() > 1)
