@@ -24,14 +24,14 @@ constexpr unsigned T = 1u << 8, J = 1u << 9, Q = 1u << 10, K = 1u << 11, A = 1u 
 
 // Runs of five ranks are counted with the ace both high and low. A 3-card
 // straight-flush draw has 3 - runs "gaps": missing ranks, and edges that
-// block a run (A-2-3, 2-3-4, Q-K-A) count as gaps too.
+// block a run (the ace of A-2-3, the two of 2-3-4) count as gaps too.
 constexpr HoldPattern SimplePatterns[] = {
-    {"Royal flush", PatternKind::MadeHand, 5, 9, -1, Suits::Any, 0},
-    {"Straight flush", PatternKind::MadeHand, 5, 8, -1, Suits::Any, 0},
+    {"Royal flush", PatternKind::MadeHand, 5, RoyalFlush, -1, Suits::Any, 0},
+    {"Straight flush", PatternKind::MadeHand, 5, StraightFlush, -1, Suits::Any, 0},
     {"Four of a kind", PatternKind::SameRank, 4, 0, -1, Suits::Any, 0},
-    {"Full house", PatternKind::MadeHand, 5, 6, -1, Suits::Any, 0},
-    {"Flush", PatternKind::MadeHand, 5, 5, -1, Suits::Any, 0},
-    {"Straight", PatternKind::MadeHand, 5, 4, -1, Suits::Any, 0},
+    {"Full house", PatternKind::MadeHand, 5, FullHouse, -1, Suits::Any, 0},
+    {"Flush", PatternKind::MadeHand, 5, Flush, -1, Suits::Any, 0},
+    {"Straight", PatternKind::MadeHand, 5, Straight, -1, Suits::Any, 0},
     {"Three of a kind", PatternKind::SameRank, 3, 0, -1, Suits::Any, 0},
     {"Two pair", PatternKind::TwoPair, 4, 0, -1, Suits::Any, 0},
     {"High pair (jacks or better)", PatternKind::SameRank, 2, 0, 2, Suits::Any, 0},
