@@ -96,60 +96,6 @@ private:
     std::vector<DistinctDeal> deals_;
 };
 
-// The pay vectors split into the categories that pay the same in all of
-// them, summed once per hold, and those that differ, summed per vector.
-class PaySplit {
-public:
-    explicit PaySplit(std::span<const PayVector> payVectors)
-        : vectors_(payVectors.size())
-    {
-        for (int category = 0; category < CategoryCount; ++category) {
-            const double pay = payVectors.front()[category];
-            const bool same = std::all_of(payVectors.begin(), payVectors.end(),
-                                          [&](const PayVector& v) { return v[category] == pay; });
-            if (same && pay != 0)
-                shared_.push_back({category, pay});
-            else if (!same)
-                varying_.push_back(category);
-        }
-        for (const PayVector& v : payVectors) {
-            for (int category : varying_)
-                varyingPays_.push_back(v[category]);
-        }
-    }
-
-    std::size_t Vectors() const { return vectors_; }
-
-    // Raises best[v] to the expected return of the hold in vector v.
-    void RaiseBest(const CategoryCounts& counts, double perDraw, std::span<double> best) const
-    {
-        double shared = 0;
-        for (const auto& [category, pay] : shared_)
-            shared += counts[category] * pay;
-        std::array<double, CategoryCount> varyingCounts{};
-        for (std::size_t j = 0; j < varying_.size(); ++j)
-            varyingCounts[j] = counts[varying_[j]];
-        const double* pays = varyingPays_.data();
-        for (std::size_t v = 0; v < vectors_; ++v) {
-            double total = shared;
-            for (std::size_t j = 0; j < varying_.size(); ++j)
-                total += varyingCounts[j] * *pays++;
-            best[v] = std::max(best[v], total * perDraw);
-        }
-    }
-
-private:
-    struct SharedPay {
-        int category;
-        double pay;
-    };
-
-    std::size_t vectors_;
-    std::vector<SharedPay> shared_;
-    std::vector<int> varying_;
-    std::vector<double> varyingPays_; // vector by vector, in `varying_` order
-};
-
 // Adds weight x (the best hold's expected return) to `sums` for each pay
 // vector; `best` is scratch space of one entry per vector.
 void AddBestReturns(const HoldCounts& holds, const PaySplit& pays, int weight, std::span<double> best,
