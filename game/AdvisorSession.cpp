@@ -94,6 +94,7 @@ void AdvisorSession::SetFollowing(bool following)
     emit adviceChanged();
     emit perfectPlayChanged();
     emit oddsChanged();
+    emit chartChanged();
 }
 
 std::optional<double> AdvisorSession::PerfectPlayReturn() const
@@ -103,21 +104,43 @@ std::optional<double> AdvisorSession::PerfectPlayReturn() const
     return PerfectPlayAt(tables_->Returns().result(), round_.State().Schedule, round_.State().CurrentBet);
 }
 
-// Asked for once per schedule and per royal rate; the table is the same at
-// every bet below the highest.
-std::optional<ReturnTable> AdvisorSession::Odds()
+template <typename Figures>
+std::optional<Figures> AdvisorSession::FiguresInForce(std::map<int, QFuture<Figures>>& cache,
+                                                      QFuture<Figures> (AdvisorTables::*start)(const PayTable&, int) const,
+                                                      void (AdvisorSession::*ready)())
 {
     if (!tables_)
         return std::nullopt;
     const int key = round_.State().Schedule * 2 + (round_.State().CurrentBet == MaxBet ? 1 : 0);
-    auto [entry, asked] = odds_.try_emplace(key);
+    auto [entry, asked] = cache.try_emplace(key);
     if (asked) {
-        entry->second = tables_->Odds(round_.Pays(), round_.State().CurrentBet);
-        entry->second.then(this, [this](const ReturnTable&) { emit oddsChanged(); });
+        entry->second = ((*tables_).*start)(round_.Pays(), round_.State().CurrentBet);
+        entry->second.then(this, [this, ready](const Figures&) { emit(this->*ready)(); });
     }
     if (!entry->second.isResultReadyAt(0))
         return std::nullopt;
     return entry->second.result();
+}
+
+std::optional<ReturnTable> AdvisorSession::Odds()
+{
+    return FiguresInForce(odds_, &AdvisorTables::Odds, &AdvisorSession::oddsChanged);
+}
+
+std::optional<StrategyChart> AdvisorSession::Chart()
+{
+    return FiguresInForce(charts_, &AdvisorTables::Chart, &AdvisorSession::chartChanged);
+}
+
+std::optional<AdvisorSession::ChartAdvice> AdvisorSession::ChartForHand()
+{
+    if (!HandWaiting())
+        return std::nullopt;
+    const std::optional<StrategyChart> chart = Chart();
+    if (!chart)
+        return std::nullopt;
+    const ChartMatch match = MatchChart(chart->lines, advice_->dealt);
+    return ChartAdvice{match, advice_->Hold(match.holdMask).expectedCredits};
 }
 
 void AdvisorSession::WaitForTables() const
@@ -132,6 +155,7 @@ void AdvisorSession::ScheduleOrBetChanged()
         return;
     emit perfectPlayChanged();
     emit oddsChanged();
+    emit chartChanged();
 }
 
 void AdvisorSession::SetWarnCostlyDraw(bool warn)

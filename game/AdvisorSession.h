@@ -3,6 +3,7 @@
 #include "engine/HoldAnalysis.h"
 #include "engine/ReturnTable.h"
 #include "engine/ScheduleReturn.h"
+#include "engine/StrategyChart.h"
 
 #include <QFuture>
 #include <QFutureWatcher>
@@ -74,6 +75,15 @@ public:
     // and its table of final hands, once the background work has found them.
     std::optional<double> PerfectPlayReturn() const;
     std::optional<ReturnTable> Odds();
+    // The strategy chart of the schedule and bet in force, likewise.
+    std::optional<StrategyChart> Chart();
+    // The chart's line for the hand waiting for the draw, the cards it holds
+    // and their expected return; none between hands or before the chart exists.
+    struct ChartAdvice {
+        ChartMatch match;
+        double expectedCredits;
+    };
+    std::optional<ChartAdvice> ChartForHand();
     // Blocks until the background tables and returns exist.
     void WaitForTables() const;
 
@@ -92,11 +102,18 @@ signals:
     void ledgerChanged();
     void perfectPlayChanged();
     void oddsChanged();
+    void chartChanged();
     void warnCostlyDrawChanged(bool warn);
 
 private:
     HandAdvice& AdviceForTable();
     void ScheduleOrBetChanged();
+    // The figures for the schedule and bet in force from `cache`, asked for
+    // the first time with `start`; `ready` is emitted once they exist.
+    template <typename Figures>
+    std::optional<Figures> FiguresInForce(std::map<int, QFuture<Figures>>& cache,
+                                          QFuture<Figures> (AdvisorTables::*start)(const PayTable&, int) const,
+                                          void (AdvisorSession::*ready)());
     unsigned HeldMask() const;
     void HandDealt();
     void DrawStarted();
@@ -105,7 +122,9 @@ private:
 
     TableRound& round_;
     std::shared_ptr<AdvisorTables> tables_; // none until first followed
-    std::map<int, QFuture<ReturnTable>> odds_; // by schedule and highest bet or not
+    // By schedule and whether the bet is the highest: below it they are the same.
+    std::map<int, QFuture<ReturnTable>> odds_;
+    std::map<int, QFuture<StrategyChart>> charts_;
     bool following_ = false;
     QFutureWatcher<ScheduleReturns> returnsWatcher_;
     std::optional<HandAdvice> advice_;

@@ -58,6 +58,13 @@ QFuture<ReturnTable> AdvisorTables::Odds(const PayTable& pays, int bet) const
     });
 }
 
+QFuture<StrategyChart> AdvisorTables::Chart(const PayTable& pays, int bet) const
+{
+    return QtConcurrent::run([analyzer = analyzer_, pays, bet]() mutable {
+        return GenerateChart(*analyzer.result(), pays, bet);
+    });
+}
+
 void AdvisorTables::WaitUntilReady()
 {
     analyzer_.waitForFinished();

@@ -3,6 +3,7 @@
 #include "engine/HoldAnalysis.h"
 #include "engine/ReturnTable.h"
 #include "engine/ScheduleReturn.h"
+#include "engine/StrategyChart.h"
 
 #include <QFuture>
 
@@ -31,6 +32,8 @@ public:
     QFuture<ScheduleReturns> Returns() const { return returns_; }
     // The return table of perfect play, worked out once the tables exist.
     QFuture<ReturnTable> Odds(const PayTable& pays, int bet) const;
+    // The strategy chart of `pays` at `bet`, likewise.
+    QFuture<StrategyChart> Chart(const PayTable& pays, int bet) const;
     // Blocks until everything is built.
     void WaitUntilReady();
 

@@ -1,5 +1,6 @@
 #include "game/UAdvisor.h"
 
+#include "game/AdvisorChart.h"
 #include "game/AdvisorOdds.h"
 #include "game/CardTextDelegate.h"
 #include "game/TableRound.h"
@@ -74,18 +75,31 @@ QString ScheduleName(int schedule)
 
 } // namespace
 
-QPoint AdvisorPosition(const QRect& tableFrame, const QSize& advisorFrame, const QRect& screen)
+QRect AdvisorFrame(const QRect& tableFrame, const QSize& wanted, const QSize& smallest, const QRect& screen)
 {
-    const auto onScreen = [&](QPoint corner) {
-        corner.setX(qBound(screen.left(), corner.x(), screen.right() + 1 - advisorFrame.width()));
-        corner.setY(qBound(screen.top(), corner.y(), screen.bottom() + 1 - advisorFrame.height()));
-        return corner;
+    const int right = screen.right() - tableFrame.right();
+    const int left = tableFrame.left() - screen.left();
+    const int below = screen.bottom() - tableFrame.bottom();
+    const int height = qMin(wanted.height(), screen.height());
+    const auto onScreen = [&](QRect frame) {
+        frame.moveLeft(qBound(screen.left(), frame.left(), screen.right() + 1 - frame.width()));
+        frame.moveTop(qBound(screen.top(), frame.top(), screen.bottom() + 1 - frame.height()));
+        return frame;
     };
-    if (tableFrame.right() + 1 + advisorFrame.width() <= screen.right() + 1)
-        return onScreen({tableFrame.right() + 1, tableFrame.top()});
-    if (tableFrame.left() - advisorFrame.width() >= screen.left())
-        return onScreen({tableFrame.left() - advisorFrame.width(), tableFrame.top()});
-    return onScreen({tableFrame.left(), tableFrame.bottom() + 1});
+    const auto toRight = [&](int width) { return onScreen({tableFrame.right() + 1, tableFrame.top(), width, height}); };
+    const auto toLeft = [&](int width) { return onScreen({left - width + screen.left(), tableFrame.top(), width, height}); };
+    const auto toBottom = [&](int tall) { return onScreen({tableFrame.left(), tableFrame.bottom() + 1, wanted.width(), tall}); };
+    if (right >= wanted.width())
+        return toRight(wanted.width());
+    if (left >= wanted.width())
+        return toLeft(wanted.width());
+    if (below >= wanted.height())
+        return toBottom(wanted.height());
+    if (qMax(right, left) >= smallest.width())
+        return right >= left ? toRight(right) : toLeft(left);
+    if (below >= smallest.height())
+        return toBottom(below);
+    return toRight(wanted.width()); // no room anywhere: over the table, on the screen
 }
 
 TAdvisorForm::TAdvisorForm(QWidget* mainWindow, vel::AdvisorSession& session)
@@ -99,10 +113,13 @@ TAdvisorForm::TAdvisorForm(QWidget* mainWindow, vel::AdvisorSession& session)
     setFont(text);
     CreateControls();
     resize(Scaled(460), Scaled(640));
+    setMinimumSize(Scaled(300), Scaled(360));
     connect(&session_, &vel::AdvisorSession::adviceChanged, this, &TAdvisorForm::ShowAdvice);
     connect(&session_, &vel::AdvisorSession::ledgerChanged, this, &TAdvisorForm::ShowLedger);
     connect(&session_, &vel::AdvisorSession::perfectPlayChanged, this, &TAdvisorForm::ShowPerfectPlay);
     connect(&session_, &vel::AdvisorSession::oddsChanged, this, &TAdvisorForm::ShowOdds);
+    connect(&session_, &vel::AdvisorSession::chartChanged, this, &TAdvisorForm::ShowChart);
+    connect(&session_, &vel::AdvisorSession::adviceChanged, this, &TAdvisorForm::ShowChart);
     connect(&session_, &vel::AdvisorSession::warnCostlyDrawChanged, warnBox_, &QCheckBox::setChecked);
 }
 
@@ -113,8 +130,11 @@ void TAdvisorForm::ShowBesideTable()
         const QWidget* table = parentWidget();
         // Until it is first shown this window's frame is unknown: the table's
         // frame, from the same window manager, stands in for it.
-        const QSize frame = size() + table->frameGeometry().size() - table->size();
-        move(AdvisorPosition(table->frameGeometry(), frame, table->screen()->availableGeometry()));
+        const QSize margins = table->frameGeometry().size() - table->size();
+        const QRect frame = AdvisorFrame(table->frameGeometry(), size() + margins, minimumSize() + margins,
+                                         table->screen()->availableGeometry());
+        move(frame.topLeft());
+        resize(frame.size() - margins);
     }
     show();
     raise();
@@ -128,6 +148,8 @@ void TAdvisorForm::CreateControls()
     tabs->addTab(CreateHandPage(), QStringLiteral("This Hand"));
     oddsPage_ = new TOddsPage(tabs);
     tabs->addTab(oddsPage_, QStringLiteral("Odds"));
+    chartPage_ = new TChartPage(tabs);
+    tabs->addTab(chartPage_, QStringLiteral("Chart"));
     (new QVBoxLayout(this))->addWidget(tabs);
 }
 
@@ -302,6 +324,14 @@ void TAdvisorForm::ShowPerfectPlay()
     perfectPlayLabel_->setText(QStringLiteral("Perfect play returns %1% on %2 at a bet of %3")
                                    .arg(QLocale().toString(100 * *perfect, 'f', 2), ScheduleName(state.Schedule),
                                         QLocale().toString(state.CurrentBet)));
+}
+
+void TAdvisorForm::ShowChart()
+{
+    if (!isVisible())
+        return;
+    const std::optional<vel::HandAdvice>& advice = session_.Advice();
+    chartPage_->ShowChart(session_.Chart(), session_.ChartForHand(), advice ? &*advice : nullptr);
 }
 
 void TAdvisorForm::ShowOdds()

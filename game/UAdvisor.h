@@ -8,11 +8,14 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QTableWidget;
+class TChartPage;
 class TOddsPage;
 
 // Where the advisor's frame goes beside the table's frame: to its right when
-// the screen has room, else to its left, else below it; always on the screen.
-QPoint AdvisorPosition(const QRect& tableFrame, const QSize& advisorFrame, const QRect& screen);
+// the screen has room for `wanted`, else to its left, else below it; on a
+// smaller screen as narrow (or as low) as `smallest` allows on the roomier
+// side; always on the screen.
+QRect AdvisorFrame(const QRect& tableFrame, const QSize& wanted, const QSize& smallest, const QRect& screen);
 
 // The strategy advisor's window: every hold of the dealt hand ranked by its
 // exact expected return, the game's cost of mistakes, the warning setting,
@@ -45,6 +48,7 @@ private:
     void ShowLedger();
     void ShowPerfectPlay();
     void ShowOdds();
+    void ShowChart();
 
     vel::AdvisorSession& session_;
     QLabel* handLabel_ = nullptr;       // the dealt hand
@@ -55,5 +59,6 @@ private:
     QLabel* perfectPlayLabel_ = nullptr;
     QTableWidget* ledgerTable_ = nullptr; // this game's ledger
     TOddsPage* oddsPage_ = nullptr;
+    TChartPage* chartPage_ = nullptr;
     bool placed_ = false;
 };

@@ -2,7 +2,9 @@
 // table, what it costs while closed, and what a screen reader can do with it.
 #include "AdvisorFixture.h"
 
+#include "engine/StrategyChart.h"
 #include "game/AdvisorSession.h"
+#include "views/DesignFont.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -54,6 +56,7 @@ private slots:
     void keysFromTheAdvisorPlayOnTheTable();
     void warningToggledByScreenReader();
     void oddsOfTheScheduleInForce();
+    void chartOfTheScheduleInForce();
 
 private:
     Sandbox sandbox_;
@@ -87,28 +90,32 @@ void AdvisorCompanionTest::placedBesideTheTable_data()
 {
     QTest::addColumn<QRect>("table");
     QTest::addColumn<QRect>("screen");
-    QTest::addColumn<QPoint>("expected");
-    QTest::newRow("room on the right") << QRect(100, 50, 600, 480) << QRect(0, 0, 1920, 1080) << QPoint(700, 50);
-    QTest::newRow("room on the left only") << QRect(1200, 50, 600, 480) << QRect(0, 0, 1920, 1080)
-                                           << QPoint(720, 50);
-    QTest::newRow("too narrow: below") << QRect(100, 20, 600, 480) << QRect(0, 0, 1024, 1400) << QPoint(100, 500);
+    QTest::addColumn<QRect>("expected");
+    const QRect fullHd(0, 0, 1920, 1080);
+    QTest::newRow("room on the right") << QRect(100, 50, 600, 480) << fullHd << QRect(700, 50, 480, 660);
+    QTest::newRow("room on the left only") << QRect(1200, 50, 600, 480) << fullHd << QRect(720, 50, 480, 660);
+    QTest::newRow("room below only") << QRect(100, 20, 600, 480) << QRect(0, 0, 1024, 1400)
+                                     << QRect(100, 500, 480, 660);
     QTest::newRow("kept on the screen") << QRect(100, 500, 600, 480) << QRect(0, 0, 1280, 1024)
-                                        << QPoint(700, 364);
+                                        << QRect(700, 364, 480, 660);
     QTest::newRow("second screen") << QRect(2000, 100, 600, 480) << QRect(1920, 0, 1920, 1080)
-                                   << QPoint(2600, 100);
+                                   << QRect(2600, 100, 480, 660);
+    QTest::newRow("laptop: narrower on the right") << QRect(380, 100, 600, 480) << QRect(0, 0, 1366, 768)
+                                                   << QRect(980, 100, 386, 660);
+    QTest::newRow("no room: over the table") << QRect(100, 100, 600, 480) << QRect(0, 0, 800, 600)
+                                             << QRect(320, 0, 480, 600);
 }
 
 void AdvisorCompanionTest::placedBesideTheTable()
 {
     QFETCH(QRect, table);
     QFETCH(QRect, screen);
-    QFETCH(QPoint, expected);
-    const QSize advisor(480, 660);
-    const QPoint corner = AdvisorPosition(table, advisor, screen);
-    QCOMPARE(corner, expected);
-    QVERIFY(screen.contains(QRect(corner, advisor)));
-    if (screen.width() >= table.width() + advisor.width())
-        QVERIFY(!QRect(corner, advisor).intersects(table));
+    QFETCH(QRect, expected);
+    const QRect frame = AdvisorFrame(table, QSize(480, 660), QSize(320, 400), screen);
+    QCOMPARE(frame, expected);
+    QVERIFY(screen.contains(frame));
+    if (screen.width() >= table.width() + 320)
+        QVERIFY(!frame.intersects(table));
 }
 
 void AdvisorCompanionTest::opensWithoutTakingTheKeyboard()
@@ -119,9 +126,12 @@ void AdvisorCompanionTest::opensWithoutTakingTheKeyboard()
     QVERIFY(advisor);
     QVERIFY(QTest::qWaitForWindowExposed(advisor));
     QCOMPARE(QApplication::activeWindow(), table.get());
-    const QPoint corner = AdvisorPosition(table->frameGeometry(), advisor->frameGeometry().size(),
-                                          table->screen()->availableGeometry());
-    QCOMPARE(advisor->pos(), corner);
+    const QSize margins = table->frameGeometry().size() - table->size();
+    const int dpi = advisor->logicalDpiX();
+    const QSize designed(vel::ScaledLength(460, dpi), vel::ScaledLength(640, dpi));
+    const QRect frame = AdvisorFrame(table->frameGeometry(), designed + margins,
+                                     advisor->minimumSize() + margins, table->screen()->availableGeometry());
+    QCOMPARE(advisor->pos(), frame.topLeft());
     // Moved by the player, it opens there again.
     advisor->move(QPoint(12, 16));
     const QPoint moved = advisor->pos();
@@ -130,7 +140,7 @@ void AdvisorCompanionTest::opensWithoutTakingTheKeyboard()
     QCOMPARE(advisor->pos(), moved);
     // Its text follows the screen's resolution, as the table's does.
     QCOMPARE(advisor->findChild<QLabel*>(QStringLiteral("HandLabel"))->font().pixelSize(),
-             (11 * advisor->logicalDpiX() + 48) / 96);
+             vel::ScaledLength(11, dpi));
 }
 
 void AdvisorCompanionTest::keysFromTheAdvisorPlayOnTheTable()
@@ -193,6 +203,32 @@ void AdvisorCompanionTest::oddsOfTheScheduleInForce()
     // A lower bet: the royal flush pays 250 per credit.
     table->findChild<QComboBox*>(QStringLiteral("ComboBox2"))->setCurrentIndex(4);
     QTRY_COMPARE_WITH_TIMEOUT(odds->item(0, 3) ? odds->item(0, 3)->text() : QString(), QStringLiteral("250"), 20000);
+}
+
+void AdvisorCompanionTest::chartOfTheScheduleInForce()
+{
+    const KnownDeal deal = FindDeal(DealKind::FourToRoyal);
+    auto table = StartTable(sandbox_.programPath);
+    QVERIFY(table);
+    UseClock(*table, deal.clock);
+    table->ComboBox1Change(0);
+    TAdvisorForm* advisor = OpenAdvisor(*table);
+    QVERIFY(advisor);
+    const vel::StrategyChart chart = vel::GenerateChart(vel::HoldAnalyzer(), table->PayTable(), vel::MaxBet);
+    QTRY_VERIFY_WITH_TIMEOUT(Table(*advisor, "ChartTable")->rowCount() > 0, 20000);
+    QTableWidget* lines = Table(*advisor, "ChartTable");
+    QCOMPARE(lines->rowCount(), static_cast<int>(chart.lines.size()));
+    QCOMPARE(lines->item(lines->rowCount() - 1, 0)->text(), QStringLiteral("Draw five (hold nothing)"));
+    QVERIFY(PlainText(*advisor, "ChartSummary")
+                .contains(QStringLiteral("returns %1%").arg(QLocale().toString(100 * chart.chartReturn, 'f', 4))));
+
+    // Four to a royal flush: the chart holds them, as perfect play does.
+    Deal(*table);
+    const vel::ChartMatch match = vel::MatchChart(chart.lines, table->State().Hand);
+    QCOMPARE(match.holdMask, deal.bestMask);
+    QTRY_COMPARE(lines->currentRow(), static_cast<int>(match.line));
+    QCOMPARE(PlainText(*advisor, "ChartHandLabel"),
+             QStringLiteral("Line %1 matches: %2.").arg(match.line + 1).arg(vel::HoldText(table->State().Hand, deal.bestMask)));
 }
 
 QTEST_MAIN(AdvisorCompanionTest)
