@@ -1,10 +1,10 @@
 #include "shell/Startup.h"
 
 #include "game/Unit1.h"
+#include "views/pointerform.h"
 
 #include <QApplication>
 #include <QFont>
-#include <QScreen>
 #include <QSessionManager>
 
 namespace vel {
@@ -56,9 +56,8 @@ int RunGame(int argc, char* argv[])
             manager.cancel();
         manager.release();
     });
-    const QRect screen = table.screen()->availableGeometry();
     table.adjustSize();
-    table.move(screen.center() - table.rect().center());
+    CentreOnScreen(&table);
     table.show();
     return app.exec();
 }
