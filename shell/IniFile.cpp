@@ -128,8 +128,11 @@ std::optional<IniFile> IniFile::Load(const QString& path)
         close(handle);
         return std::nullopt;
     }
-    const QByteArray bytes = file.read(MaxFileSize + 1);
-    if (file.error() != QFileDevice::NoError || bytes.size() > MaxFileSize)
+    if (status.st_size > MaxFileSize)
+        return std::nullopt;
+    // One byte more than the size shows a file that grows while it is read.
+    const QByteArray bytes = file.read(status.st_size + 1);
+    if (file.error() != QFileDevice::NoError || bytes.size() > status.st_size)
         return std::nullopt;
     return IniFile(bytes);
 }
