@@ -120,9 +120,9 @@ void Celebration::PlaySoundFile(const QString& path)
     if (known == sounds_.constEnd())
         known = sounds_.insert(path, ReadWaveFile(path));
     // A stream of its own for every sound, left to play out when its data is
-    // all handed over. A reused QSoundEffect opened each new stream with a
-    // smaller buffer than the last, until a start played nothing, and it
-    // stopped the stream with its last buffer still unplayed.
+    // all handed over. Not QSoundEffect: reused, it opens each new stream
+    // with a smaller buffer than the last, until a start plays nothing, and
+    // it stops a stream with its last buffer still unplayed.
     sink_.reset();
     if (!*known)
         return;

@@ -14,7 +14,6 @@
 
 #include <cstdlib>
 #include <cstring>
-#include <memory>
 
 namespace {
 
