@@ -2,9 +2,9 @@
 #include "game/Unit1.h"
 #include "shell/Startup.h"
 #include "views/DesignFont.h"
+#include "views/pointerform.h"
 
 #include <QApplication>
-#include <QScreen>
 #include <QSessionManager>
 
 int main(int argc, char* argv[])
@@ -22,9 +22,8 @@ int main(int argc, char* argv[])
             manager.cancel();
         manager.release();
     });
-    const QRect screen = table.screen()->availableGeometry();
     table.adjustSize();
-    table.move(screen.center() - table.rect().center());
+    CentreOnScreen(&table);
     table.show();
     return app.exec();
 }

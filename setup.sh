@@ -8,8 +8,11 @@ cd "$(dirname "$0")"
 
 packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-multimedia-dev
           libgl-dev fonts-liberation2)
-# The tests also render the printed page and validate the desktop files.
-[[ "${1:-play}" == test ]] && packages+=(poppler-utils desktop-file-utils appstream)
+# The tests also render the printed page, validate the desktop files, record
+# the sounds on a private sound server and frame the windows under a window
+# manager on a private X server.
+[[ "${1:-play}" == test ]] && packages+=(poppler-utils desktop-file-utils appstream pulseaudio pulseaudio-utils
+                                         xvfb openbox x11-utils)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" || missing+=("$package")

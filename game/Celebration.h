@@ -1,14 +1,29 @@
 #pragma once
 
+#include <QAudioFormat>
+#include <QByteArray>
 #include <QColor>
+#include <QHash>
 #include <QObject>
 #include <QString>
 
 #include <array>
 #include <functional>
+#include <memory>
+#include <optional>
 
-class QSoundEffect;
+class QAudioSink;
 class TTableClient;
+
+// The samples of a wave file, ready for an audio stream.
+struct WaveSound {
+    QAudioFormat format;
+    QByteArray samples;
+};
+
+// A RIFF wave file of integer or float PCM samples; nothing when the file
+// cannot be read or holds anything else.
+std::optional<WaveSound> ReadWaveFile(const QString& path);
 
 // The sounds of the table and the flash of a celebrated hand.
 class Celebration : public QObject {
@@ -17,11 +32,13 @@ public:
     using Delay = std::function<void(int milliseconds)>;
 
     Celebration(TTableClient* table, Delay delay, QObject* parent = nullptr);
+    ~Celebration() override;
 
     // The fanfare, then the table flashes through five colours three times
     // and gets its own colour back.
     void Run(const QString& tadaSound);
-    // Starts a wave file without waiting for it; an empty path beeps.
+    // Starts a wave file without waiting for it; an empty path beeps. The
+    // new sound takes the place of one that still plays.
     void PlaySoundFile(const QString& path);
 
     static const std::array<QColor, 5> FlashColors;
@@ -32,9 +49,12 @@ signals:
 private:
     TTableClient* table_;
     Delay delay_;
-    QSoundEffect* effect_ = nullptr;
+    // Each file is read once, at its first play.
+    QHash<QString, std::optional<WaveSound>> sounds_;
+    std::unique_ptr<QAudioSink> sink_;
 };
 
 // The first folder that holds the game's sounds: the user's data folder,
-// the system data folders, then "media" beside the program.
+// the system data folders, "media" beside the program, then
+// "share/velpoker/media" beside the program's folder.
 QString FindMediaFolder(const QString& programFolder);

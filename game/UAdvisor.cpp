@@ -108,6 +108,7 @@ TAdvisorForm::TAdvisorForm(QWidget* mainWindow, vel::AdvisorSession& session)
 {
     setObjectName(QStringLiteral("AdvisorForm"));
     setAttribute(Qt::WA_ShowWithoutActivating);
+    Frame().CentreOn({}); // it goes beside the table, not over it
     QFont text = font(); // the text grows with the screen's resolution, as the table's does
     text.setPixelSize(Scaled(text.pixelSize()));
     setFont(text);

@@ -3,7 +3,12 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <utility>
 
@@ -47,6 +52,23 @@ qsizetype Find(const QByteArray& text, Span span, char c)
     return found == last ? -1 : found - text.constData();
 }
 
+bool IsLineBreak(char c)
+{
+    return c == '\n' || c == '\r';
+}
+
+// The end of the line that starts at `pos`, and the start of the next one.
+Span LineFrom(const QByteArray& text, qsizetype pos)
+{
+    const char* first = text.constData() + pos;
+    const char* last = text.constData() + text.size();
+    const qsizetype end = std::find_if(first, last, IsLineBreak) - text.constData();
+    if (end == text.size())
+        return {end, end};
+    const bool crlf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+    return {end, end + (crlf ? 2 : 1)};
+}
+
 bool SameName(QByteArrayView a, QByteArrayView b)
 {
     return a.compare(b, Qt::CaseInsensitive) == 0;
@@ -76,39 +98,64 @@ struct IniFile::Location {
     std::optional<Span> value;
 };
 
-IniFile::IniFile(QByteArray text)
-    : text_(std::move(text))
+FileKind KindOf(const QString& path)
+{
+    struct stat status {};
+    if (stat(QFile::encodeName(path).constData(), &status) != 0)
+        return FileKind::Missing;
+    return S_ISREG(status.st_mode) ? FileKind::Regular : FileKind::Other;
+}
+
+IniFile::IniFile(const QByteArray& fileBytes)
+    : decoded_(DecodeText(fileBytes))
 {
 }
 
 std::optional<IniFile> IniFile::Load(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // The kind is checked before the open, so that no device is opened, and
+    // again on the open file, in case the path was replaced in between. A
+    // FIFO does not block a non-blocking open.
+    if (KindOf(path) != FileKind::Regular)
         return std::nullopt;
-    QByteArray text = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    const int handle = open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (handle < 0)
         return std::nullopt;
-    return IniFile(std::move(text));
+    struct stat status {};
+    QFile file;
+    if (fstat(handle, &status) != 0 || !S_ISREG(status.st_mode)
+        || !file.open(handle, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        close(handle);
+        return std::nullopt;
+    }
+    if (status.st_size > MaxFileSize)
+        return std::nullopt;
+    // One byte more than the size shows a file that grows while it is read.
+    const QByteArray bytes = file.read(status.st_size + 1);
+    if (file.error() != QFileDevice::NoError || bytes.size() > status.st_size)
+        return std::nullopt;
+    return IniFile(bytes);
 }
 
 bool IniFile::Save(const QString& path) const
 {
+    if (KindOf(path) == FileKind::Other)
+        return false;
+    const QByteArray bytes = FileBytes();
     QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(text_) == text_.size() && file.commit();
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
 }
 
 IniFile::Location IniFile::Locate(QByteArrayView section, QByteArrayView key) const
 {
+    const QByteArray& text = decoded_.text;
     Location at;
-    at.insertAt = text_.size();
-    for (qsizetype pos = ContentStart(text_); pos < text_.size();) {
-        const qsizetype newline = Find(text_, {pos, text_.size()}, '\n');
-        const qsizetype lineEnd = newline < 0 ? text_.size() : newline;
-        const qsizetype next = newline < 0 ? text_.size() : newline + 1;
-        const Span line = Trimmed(text_, {pos, lineEnd});
+    at.insertAt = text.size();
+    for (qsizetype pos = ContentStart(text); pos < text.size();) {
+        const auto [lineEnd, next] = LineFrom(text, pos);
+        const Span line = Trimmed(text, {pos, lineEnd});
         pos = next;
-        if (const auto name = SectionName(text_, line)) {
+        if (const auto name = SectionName(text, line)) {
             if (at.sectionFound)
                 break;
             if (SameName(*name, section)) {
@@ -121,9 +168,9 @@ IniFile::Location IniFile::Locate(QByteArrayView section, QByteArrayView key) co
             continue;
         // New keys go after the last line of the section that is not blank.
         at.insertAt = next;
-        const qsizetype equals = Find(text_, line, '=');
-        if (equals >= 0 && SameName(View(text_, Trimmed(text_, {line.begin, equals})), key)) {
-            at.value = Trimmed(text_, {equals + 1, line.end});
+        const qsizetype equals = Find(text, line, '=');
+        if (equals >= 0 && SameName(View(text, Trimmed(text, {line.begin, equals})), key)) {
+            at.value = Trimmed(text, {equals + 1, line.end});
             break;
         }
     }
@@ -132,8 +179,18 @@ IniFile::Location IniFile::Locate(QByteArrayView section, QByteArrayView key) co
 
 QByteArray IniFile::LineBreak() const
 {
-    const qsizetype newline = text_.indexOf('\n');
-    return newline > 0 && text_[newline - 1] == '\r' ? "\r\n" : "\n";
+    // LF wins a tie, and stands when the text has no line break yet.
+    const std::array<QByteArray, 3> breaks{"\n", "\r\n", "\r"};
+    std::array<qsizetype, 3> counts{};
+    const QByteArray& text = decoded_.text;
+    for (qsizetype pos = 0; pos < text.size();) {
+        const Span lineBreak = LineFrom(text, pos);
+        const QByteArrayView found = View(text, lineBreak);
+        for (std::size_t i = 0; i < breaks.size(); ++i)
+            counts[i] += found == breaks[i];
+        pos = lineBreak.end;
+    }
+    return breaks[std::max_element(counts.begin(), counts.end()) - counts.begin()];
 }
 
 std::optional<QByteArray> IniFile::Value(QByteArrayView section, QByteArrayView key) const
@@ -141,24 +198,24 @@ std::optional<QByteArray> IniFile::Value(QByteArrayView section, QByteArrayView 
     const Location at = Locate(section, key);
     if (!at.value)
         return std::nullopt;
-    return View(text_, *at.value).toByteArray();
+    return View(decoded_.text, *at.value).toByteArray();
 }
 
 void IniFile::SetValue(QByteArrayView section, QByteArrayView key, QByteArrayView value)
 {
     const Location at = Locate(section, key);
     if (at.value) {
-        text_.replace(at.value->begin, at.value->end - at.value->begin, value);
+        decoded_.text.replace(at.value->begin, at.value->end - at.value->begin, value);
         return;
     }
     const QByteArray lineBreak = LineBreak();
     QByteArray entry;
-    if (at.insertAt > ContentStart(text_) && text_[at.insertAt - 1] != '\n')
+    if (at.insertAt > ContentStart(decoded_.text) && !IsLineBreak(decoded_.text[at.insertAt - 1]))
         entry += lineBreak;
     if (!at.sectionFound)
         entry.append('[').append(section).append(']').append(lineBreak);
     entry.append(key).append('=').append(value).append(lineBreak);
-    text_.insert(at.insertAt, entry);
+    decoded_.text.insert(at.insertAt, entry);
 }
 
 std::optional<std::int32_t> ParseProfileInteger(QByteArrayView value)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/TextEncoding.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -9,21 +11,31 @@
 
 namespace vel {
 
-// An INI text kept as the raw bytes of its file. Section and key names match
-// without regard to ASCII case; only the first matching section and the first
-// matching key in it count. An edit changes the bytes of the one value it sets
-// and leaves every other line, line ending and byte-order mark as it was.
+// What a path names once symbolic links are followed.
+enum class FileKind { Missing, Regular, Other };
+FileKind KindOf(const QString& path);
+
+// An INI text kept as the bytes of its file, in UTF-8 or any 8-bit code, or
+// in UTF-16 behind its byte-order mark. Lines end with CR, LF or CR LF.
+// Section and key names match without regard to ASCII case; only the first
+// matching section and the first matching key in it count. An edit changes
+// the one value it sets and leaves every other byte as it was; added lines
+// take the file's encoding and its most frequent line ending.
 class IniFile {
 public:
-    explicit IniFile(QByteArray text = {});
+    explicit IniFile(const QByteArray& fileBytes = {});
 
-    // The whole file, or nothing when it cannot be opened or read.
+    // The file is read only when it is a regular file of at most
+    // MaxFileSize bytes; nothing when it is not, or cannot be read.
+    static constexpr qint64 MaxFileSize = 64 * 1024 * 1024;
     static std::optional<IniFile> Load(const QString& path);
     // Replaces the file in one step: the old file stays until the new text is
-    // complete on disk. A symbolic link is written through to its target.
+    // complete on disk. A symbolic link is written through to its target; a
+    // path that names anything but a regular file is never written.
     bool Save(const QString& path) const;
 
-    const QByteArray& Text() const { return text_; }
+    QByteArray FileBytes() const { return EncodeText(decoded_); }
+    TextEncoding Encoding() const { return decoded_.encoding; }
 
     // The value with the blanks around it removed; nothing when the key is not
     // listed in the section.
@@ -37,7 +49,7 @@ private:
     Location Locate(QByteArrayView section, QByteArrayView key) const;
     QByteArray LineBreak() const;
 
-    QByteArray text_;
+    DecodedText decoded_;
 };
 
 // A value longer than two characters that starts with "0x" or "0X" is read as

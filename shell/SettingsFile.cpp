@@ -52,7 +52,9 @@ SettingsFile::SettingsFile(QString folder)
 void SettingsFile::LoadSettings(Settings& settings)
 {
     SettingsReadOnly = IsOnReadOnlyFileSystem(path_);
-    if (!QFileInfo::exists(path_))
+    // Anything but a regular file is left alone, like a file that cannot be
+    // read; the save skips it too.
+    if (KindOf(path_) != FileKind::Regular)
         return;
     SettingsReadOnly = SettingsReadOnly || HasReadOnlyAttribute(path_);
     const std::optional<IniFile> ini = IniFile::Load(path_);
@@ -81,7 +83,10 @@ SettingsFile::SaveResult SettingsFile::SaveSettings(const Settings& settings)
     SettingsChanged = false;
     if (SettingsReadOnly)
         return SaveResult::Skipped;
-    const bool exists = QFileInfo::exists(path_);
+    const FileKind kind = KindOf(path_);
+    if (kind == FileKind::Other)
+        return SaveResult::Skipped;
+    const bool exists = kind == FileKind::Regular;
     if (!exists && !QDir().mkpath(folder_))
         return SaveResult::Skipped;
     if (exists && HasReadOnlyAttribute(path_))

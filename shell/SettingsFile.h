@@ -28,12 +28,14 @@ public:
     const QString& Path() const { return path_; }
 
     // Overwrites the fields whose keys the file lists, within their ranges,
-    // and decides whether the file may be written.
+    // and decides whether the file may be written. Only a regular file is
+    // read, behind any symbolic links.
     void LoadSettings(Settings& settings);
 
     enum class SaveResult { Saved, Skipped, Failed };
-    // Skipped when the file must not be written or its folder cannot be
-    // made; Failed when writing was tried and the old file still stands.
+    // Skipped when the file must not be written, is anything but a regular
+    // file, or its folder cannot be made; Failed when writing was tried and
+    // the old file still stands.
     SaveResult SaveSettings(const Settings& settings);
 
     // Something may differ from the file; a save clears it, even a failed one.

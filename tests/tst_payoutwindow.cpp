@@ -134,24 +134,30 @@ void PayoutWindowTest::gridIsNotEditable()
 
 void PayoutWindowTest::resizeKeepsTheGridFilled_data()
 {
-    QTest::addColumn<QSize>("requested");
+    QTest::addColumn<QSize>("requested"); // client size
     QTest::addColumn<QSize>("expected");
-    QTest::newRow("below the minimum") << QSize(100, 100) << QSize(250, 250);
-    QTest::newRow("above the maximum") << QSize(800, 900) << QSize(450, 600);
-    QTest::newRow("in between") << QSize(333, 444) << QSize(333, 444);
+    QTest::addColumn<bool>("limited"); // the limits are outer sizes
+    QTest::newRow("below the minimum") << QSize(100, 100) << QSize(250, 250) << true;
+    QTest::newRow("above the maximum") << QSize(800, 900) << QSize(450, 600) << true;
+    QTest::newRow("in between") << QSize(333, 444) << QSize(333, 444) << false;
 }
 
 void PayoutWindowTest::resizeKeepsTheGridFilled()
 {
     QFETCH(QSize, requested);
     QFETCH(QSize, expected);
+    QFETCH(bool, limited);
     ShowWindow();
     window_->resize(requested);
-    QTRY_COMPARE(window_->size(), expected);
-    const int gridHeight = expected.height() - 19 - 2;
+    if (limited)
+        QTRY_COMPARE(window_->frameGeometry().size(), expected);
+    else
+        QTRY_COMPARE(window_->size(), expected);
+    const QSize client = window_->size();
+    const int gridHeight = client.height() - 19 - 2;
     QTableWidget* grid = window_->StringGrid1;
-    QCOMPARE(grid->geometry(), QRect(0, 0, expected.width(), gridHeight));
-    QCOMPARE(window_->StatusBar1->geometry().bottom(), expected.height() - 1);
+    QCOMPARE(grid->geometry(), QRect(0, 0, client.width(), gridHeight));
+    QCOMPARE(window_->StatusBar1->geometry().bottom(), client.height() - 1);
     const int rowHeight = gridHeight / 11;
     QCOMPARE(grid->horizontalHeader()->height(), rowHeight);
     for (int row = 0; row < grid->rowCount(); ++row)

@@ -251,17 +251,6 @@ private slots:
         QCOMPARE(Fields(LoadText(dir_->path(), "[Main]\nPayout=4", Settings{})), Fields(expected));
     }
 
-    void unreadableFileKeepsStartValues()
-    {
-        SettingsFile file(dir_->path());
-        QVERIFY(QDir().mkpath(file.Path()));
-        Settings settings = UnusualSettings();
-        file.LoadSettings(settings);
-        QCOMPARE(Fields(settings), Fields(UnusualSettings()));
-        QCOMPARE(file.SaveSettings(Settings{}), SaveResult::Failed);
-        QVERIFY(QFileInfo(file.Path()).isDir());
-    }
-
     void saveKeepsForeignLines_data()
     {
         QTest::addColumn<QByteArray>("before");

@@ -197,7 +197,13 @@ void ShellTest::optionsRepaintRule()
 
 void ShellTest::failedSaveKeepsTheTableOpen()
 {
-    QVERIFY(QDir().mkpath(sandbox_->ConfigFile())); // a folder where the file should be
+    // A link into a plain file as if it were a folder: the write cannot succeed.
+    const QString blocker = sandbox_->root.filePath(QStringLiteral("blocker"));
+    QFile plain(blocker);
+    QVERIFY(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    QVERIFY(QDir().mkpath(QFileInfo(sandbox_->ConfigFile()).path()));
+    QVERIFY(QFile::link(blocker + QStringLiteral("/velPoker.ini"), sandbox_->ConfigFile()));
     auto table = StartTable(sandbox_->programPath);
     QVERIFY(table);
     ChooseSchedule(*table, 4);

@@ -24,11 +24,11 @@ TTextWindow::TTextWindow(QWidget* mainWindow, const Design& design, const QStrin
     StatusBar1->setSizeGripEnabled(true);
     StatusBar1->setFixedHeight(Scaled(StatusBarDesignHeight));
 
-    setMinimumSize(ClientSizeFor(QSize(Scaled(design.minOuter.width()), Scaled(design.minOuter.height()))));
+    Frame().SetMinimumSize(QSize(Scaled(design.minOuter.width()), Scaled(design.minOuter.height())));
     if (design.outerAtCreation.isEmpty())
         resize(Scaled(design.client.width()), Scaled(design.client.height()));
     else
-        resize(ClientSizeFor(design.outerAtCreation));
+        Frame().SetSize(design.outerAtCreation);
     FormResize();
 }
 

@@ -38,8 +38,8 @@ TForm5::TForm5(QWidget* mainWindow)
     , StringGrid1(new QTableWidget(RowCount - 1, 2, this))
     , StatusBar1(new QStatusBar(this))
 {
-    setMinimumSize(ClientSizeFor(QSize(Scaled(250), Scaled(250))));
-    setMaximumSize(ClientSizeFor(QSize(Scaled(450), Scaled(600))));
+    Frame().SetMinimumSize(QSize(Scaled(250), Scaled(250)));
+    Frame().SetMaximumSize(QSize(Scaled(450), Scaled(600)));
 
     StringGrid1->setFont(vel::DesignFont(16));
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -52,7 +52,7 @@ TForm5::TForm5(QWidget* mainWindow)
     StatusBar1->setSizeGripEnabled(true);
     StatusBar1->setFixedHeight(Scaled(StatusBarDesignHeight));
 
-    resize(ClientSizeFor(QSize(316, 330)));
+    Frame().SetSize(QSize(316, 330));
     StringGrid1->setHorizontalHeaderLabels({QStringLiteral("Hand"), QStringLiteral("Payout")});
     for (int row = 1; row < RowCount; ++row)
         SetCell(0, row, QString::fromLatin1(HandRows[row - 1].name));
