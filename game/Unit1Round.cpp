@@ -6,6 +6,7 @@
 #include "game/Celebration.h"
 #include "game/TableWidgets.h"
 #include "shell/Startup.h"
+#include "views/pointerform.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -128,8 +129,11 @@ bool TForm1::AskConfirm(const QString& text, QMessageBox::StandardButtons button
     box.setObjectName(QStringLiteral("ConfirmBox"));
     box.setDefaultButton(defaultButton);
     box.setEscapeButton(buttons.testFlag(QMessageBox::Cancel) ? QMessageBox::Cancel : QMessageBox::No);
-    const QWidget* panel2 = cardPanels_[1];
-    box.move(frameGeometry().left() + panel2->x() + leftOffset, frameGeometry().top() + panel2->y() + 85);
+    // Its outer corner, by the table's outer corner and the second card place.
+    (new OuterFrame(&box))->PlaceAt([this, leftOffset] {
+        const QWidget* panel2 = cardPanels_[1];
+        return OuterFrame::Geometry(this).topLeft() + panel2->pos() + QPoint(leftOffset, 85);
+    });
     const auto result = static_cast<QMessageBox::StandardButton>(box.exec());
     if (answer)
         *answer = result;

@@ -55,6 +55,11 @@ void OuterFrame::CentreOn(std::function<QRect()> area)
     area_ = std::move(area);
 }
 
+void OuterFrame::PlaceAt(std::function<QPoint()> corner)
+{
+    corner_ = std::move(corner);
+}
+
 QMargins OuterFrame::Margins(const QWidget* window)
 {
     // Asked of the window system each time: the widget's own frame
@@ -113,7 +118,8 @@ bool OuterFrame::InPlace() const
 {
     const QRect outer = Geometry(window_);
     return requests_ > 0 && (!size_ || outer.size() == *size_)
-           && (!area_ || (outer.center() - area_().center()).manhattanLength() <= 1);
+           && (!area_ || (outer.center() - area_().center()).manhattanLength() <= 1)
+           && (!corner_ || outer.topLeft() == corner_());
 }
 
 void OuterFrame::Apply()
@@ -126,10 +132,13 @@ void OuterFrame::Apply()
         window_->setMaximumSize(*maximum_ - frame);
     if (size_)
         window_->resize(*size_ - frame);
-    if (!area_ || !shown_)
+    if ((!area_ && !corner_) || !shown_)
         return;
     QRect outer(QPoint(), window_->size() + frame);
-    outer.moveCenter(area_().center());
+    if (corner_)
+        outer.moveTopLeft(corner_());
+    else
+        outer.moveCenter(area_().center());
     // Placed by its client area, which every window manager takes alike; it
     // also keeps a dialog from centring itself again at its next show.
     window_->setGeometry(QRect(outer.topLeft() + QPoint(margins.left(), margins.top()), window_->size()));

@@ -24,6 +24,8 @@ public:
     void SetMaximumSize(QSize outer);
     // The frame is centred on `area` when the window is first shown.
     void CentreOn(std::function<QRect()> area);
+    // The frame's top-left corner goes to `corner` when the window is first shown.
+    void PlaceAt(std::function<QPoint()> corner);
 
     // The frame around the client area, as far as it is known now.
     static QMargins Margins(const QWidget* window);
@@ -47,6 +49,7 @@ private:
     std::optional<QSize> minimum_;
     std::optional<QSize> maximum_;
     std::function<QRect()> area_;
+    std::function<QPoint()> corner_;
     bool shown_ = false;
     int waited_ = 0; // milliseconds since the first show
     int requests_ = 0; // made for the known frame
