@@ -118,6 +118,11 @@ private:
     void WriteIdentityPanels();
     void MoveClock(vel::ClockMove move);
     void SetHoldMarker(int place, bool held);
+    // What a screen reader says when it matters: the focused button's
+    // description carries the dealt hand, the holds, the result.
+    void AnnounceDeal();
+    void AnnounceHolds();
+    void AnnounceResult();
 
     // The round (Unit1Round.cpp).
     bool ConfirmCostlyDraw();

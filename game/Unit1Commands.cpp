@@ -58,7 +58,8 @@ void TForm1::ComboBox1Change(int index)
 
 void TForm1::ToggleHold(int place)
 {
-    round_->ToggleHold(place);
+    if (round_->ToggleHold(place))
+        AnnounceHolds();
 }
 
 // Sees every key of the table and of the advisor beside it before the

@@ -27,6 +27,8 @@ void TForm1::ResetGame()
 void TForm1::ResetTable(bool ShowSetupInfo)
 {
     round_->ResetTable(ShowSetupInfo);
+    BitBtn1->setAccessibleDescription(QString());
+    BitBtn2->setAccessibleDescription(QString());
     if (isVisible())
         BitBtn2->setFocus();
 }
@@ -35,6 +37,7 @@ void TForm1::BitBtn2Click()
 {
     if (!round_->Deal([this] { Delay(AnimationStep); }))
         return;
+    AnnounceDeal();
     BitBtn1->setFocus();
     RunDeferredCommands();
 }
@@ -45,6 +48,7 @@ void TForm1::BitBtn1Click()
     if (state.Busy || !state.CanHold || !state.DrawOffered || !ConfirmCostlyDraw())
         return;
     round_->Draw([this] { Delay(AnimationStep); });
+    AnnounceResult();
     QCoreApplication::processEvents();
     if (state.Celebrate)
         celebration_->Run(tadaSound_);

@@ -21,6 +21,26 @@ QString Number(int value)
     return QLocale().toString(value);
 }
 
+// "King of Clubs", "King of Clubs and Six of Hearts", "A, B and C".
+QString Spoken(const QStringList& names)
+{
+    if (names.size() < 2)
+        return names.value(0);
+    return names.mid(0, names.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") + names.last();
+}
+
+QStringList CardNames(const vel::Hand& hand, const std::array<bool, 5>& which)
+{
+    QStringList names;
+    for (std::size_t place = 0; place < hand.size(); ++place) {
+        if (which[place])
+            names << CardName(hand[place]);
+    }
+    return names;
+}
+
+constexpr std::array<bool, 5> AllPlaces{true, true, true, true, true};
+
 } // namespace
 
 void TForm1::RefreshTable()
@@ -136,4 +156,26 @@ void TForm1::MoveClock(vel::ClockMove move)
         ElapsedTimeLabel1->ResumeClock();
         break;
     }
+}
+
+void TForm1::AnnounceDeal()
+{
+    BitBtn1->setAccessibleDescription(QStringLiteral("Dealt: ")
+                                      + CardNames(round_->State().Hand, AllPlaces).join(QStringLiteral(", ")));
+}
+
+void TForm1::AnnounceHolds()
+{
+    const QStringList held = CardNames(round_->State().Hand, round_->State().Held);
+    BitBtn1->setAccessibleDescription(QStringLiteral("Held: ") + (held.isEmpty() ? QStringLiteral("nothing") : Spoken(held)));
+}
+
+void TForm1::AnnounceResult()
+{
+    const vel::RoundState& state = round_->State();
+    QString result = CardNames(state.Hand, AllPlaces).join(QStringLiteral(", ")) + QStringLiteral(". ")
+                     + QString::fromStdString(vel::HandName(state.Evaluation.value_or(vel::Nothing)));
+    if (state.Payout > 0)
+        result += QStringLiteral(", win ") + Number(state.Payout);
+    BitBtn2->setAccessibleDescription(result + QStringLiteral(", credit ") + Number(state.Credit));
 }

@@ -83,6 +83,10 @@ TForm6::TForm6(QWidget* mainWindow)
     Label1->setFont(headingFont);
     for (int list = 0; list < 3; ++list) {
         FillColorBox(ColorBoxes()[list], Scaled(14));
+        // Named by the panel it colours; a screen reader on Linux reads a
+        // list's name from the label for it.
+        ColorBoxes()[list]->setAccessibleName(Panels()[list]->text());
+        Panels()[list]->setBuddy(ColorBoxes()[list]);
         connect(ColorBoxes()[list], &QComboBox::activated, this, [this, list] { ColorBoxChange(list); });
     }
     Label2->setBuddy(ComboBox1);

@@ -15,6 +15,7 @@ TTextWindow::TTextWindow(QWidget* mainWindow, const Design& design, const QStrin
     , StatusBar1(new QStatusBar(this))
 {
     Memo1->setFont(vel::DesignFont(16));
+    Memo1->setAccessibleName(design.textName);
     Memo1->setPlainText(text);
     Memo1->setReadOnly(design.readOnly);
     Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);

@@ -20,6 +20,7 @@ protected:
         QSize minOuter; // at 96 pixels per inch
         QSize outerAtCreation; // in pixels; empty keeps the designed size
         bool readOnly;
+        QString textName; // what a screen reader calls the text box
     };
     TTextWindow(QWidget* mainWindow, const Design& design, const QString& text);
 

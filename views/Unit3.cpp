@@ -96,7 +96,8 @@ The game's own card generator (tools/cardgen).
 
 TForm3::TForm3(QWidget* mainWindow)
     : TTextWindow(mainWindow,
-                  {QStringLiteral("vel Zezuv - Help"), QSize(657, 404), QSize(250, 150), QSize(662, 424), false},
+                  {QStringLiteral("vel Zezuv - Help"), QSize(657, 404), QSize(250, 150), QSize(662, 424), false,
+                   QStringLiteral("Help")},
                   HelpText(InstalledSettingsFolder))
 {
 }

@@ -42,6 +42,7 @@ TForm5::TForm5(QWidget* mainWindow)
     Frame().SetMaximumSize(QSize(Scaled(450), Scaled(600)));
 
     StringGrid1->setFont(vel::DesignFont(16));
+    StringGrid1->setAccessibleName(QStringLiteral("Payouts per credit bet"));
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     StringGrid1->verticalHeader()->hide();
     StringGrid1->verticalHeader()->setMinimumSectionSize(1);

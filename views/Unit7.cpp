@@ -38,7 +38,8 @@ Inside straight: four cards to a straight with a card missing inside, such as 6,
 
 TForm7::TForm7(QWidget* mainWindow)
     : TTextWindow(mainWindow,
-                  {QStringLiteral("vel Zezuv - Strategy"), QSize(509, 453), QSize(200, 150), QSize(662, 424), false},
+                  {QStringLiteral("vel Zezuv - Strategy"), QSize(509, 453), QSize(200, 150), QSize(662, 424), false,
+                   QStringLiteral("Strategy")},
                   StrategyText)
 {
 }

@@ -20,7 +20,9 @@ This program is free to use, but donations are welcome. PayPal takes a fee on cr
 } // namespace
 
 TForm8::TForm8(QWidget* mainWindow)
-    : TTextWindow(mainWindow, {QStringLiteral("vel Zezuv - Donate"), QSize(392, 271), QSize(200, 150), QSize(), true},
+    : TTextWindow(mainWindow,
+                  {QStringLiteral("vel Zezuv - Donate"), QSize(392, 271), QSize(200, 150), QSize(), true,
+                   QStringLiteral("Donate")},
                   DonateText())
 {
 }
