@@ -12,7 +12,6 @@ int main(int argc, char* argv[])
     vel::PrepareDesktop();
     QApplication app(argc, argv);
     vel::SubstituteDesignFont();
-    vel::SetApplicationTitle(QStringLiteral("vel Zezuv"));
     TForm1 table(QCoreApplication::applicationFilePath());
     table.InitializeMainWindow();
     table.ResetGame();

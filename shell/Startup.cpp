@@ -1,5 +1,7 @@
 #include "shell/Startup.h"
 
+#include "views/VersionInfo.h"
+
 #include <QGuiApplication>
 
 namespace vel {
@@ -8,7 +10,7 @@ namespace {
 
 QString& Title()
 {
-    static QString title = QStringLiteral("vel Zezuv");
+    static QString title = QString::fromUtf8(version::ProductName);
     return title;
 }
 
