@@ -1,38 +1,64 @@
 #!/usr/bin/env bash
 # Installs what the game needs from Debian, builds it, then plays or tests.
-#   ./setup.sh play   build and start the game
-#   ./setup.sh test   build and run every test, headless
-# Quiet and quick when everything is already in place.
+#   ./setup.sh play   build the game (the program and its sounds) and start it
+#   ./setup.sh test   build everything and run every test, headless
+# Run it as yourself: missing packages are installed through sudo, and the
+# game builds and plays as you, so its settings land in your own folder.
+# VEL_BUILD_ONLY=1 stops after the build. Quiet and quick when everything is
+# already in place.
 set -euo pipefail
 cd "$(dirname "$0")"
+
+mode=${1:-play}
+case $mode in
+play) targets=(--target velpoker sounds) ;;
+test) targets=() ;;
+*) echo "usage: $0 play|test" >&2; exit 2 ;;
+esac
 
 packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-multimedia-dev
           libgl-dev fonts-liberation2)
 # The tests also render the printed page, validate the desktop files, record
 # the sounds on a private sound server and frame the windows under a window
-# manager on a private X server.
-[[ "${1:-play}" == test ]] && packages+=(poppler-utils desktop-file-utils appstream pulseaudio pulseaudio-utils
-                                         xvfb openbox x11-utils)
+# manager on a private X server, with the accessibility bus for the screen
+# reader's events.
+[[ $mode == test ]] && packages+=(poppler-utils desktop-file-utils appstream pulseaudio pulseaudio-utils
+                                  xvfb openbox x11-utils dbus at-spi2-core)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" || missing+=("$package")
 done
 if ((${#missing[@]})); then
+    as_root=()
+    if ((EUID != 0)); then
+        if ! command -v sudo >/dev/null; then
+            echo "Missing ${missing[*]}: install them as root, or install sudo." >&2
+            exit 1
+        fi
+        as_root=(sudo)
+    fi
     echo "Installing ${missing[*]}..."
-    apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+    "${as_root[@]}" apt-get update -qq
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 
 build=${VEL_BUILD_DIR:-build}
+# A build folder left by a run as root cannot be reused by anyone else.
+if [[ -e $build && ! -w $build ]]; then
+    echo "$build belongs to $(stat -c %U "$build"); remove it (sudo rm -rf $build) and run again." >&2
+    exit 1
+fi
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
-if ! { cmake -S . -B "$build" ${VEL_CMAKE_ARGS:-} && cmake --build "$build" -j"$(nproc)"; } >"$log" 2>&1; then
+if ! { cmake -S . -B "$build" ${VEL_CMAKE_ARGS:-} && cmake --build "$build" "${targets[@]}" -j"$(nproc)"; } >"$log" 2>&1; then
     cat "$log"
     exit 1
 fi
+rm -f "$log"
+[[ -n ${VEL_BUILD_ONLY:-} ]] && exit 0
 
-case "${1:-play}" in
+case $mode in
 play) exec "$build/velpoker" ;;
 test) exec ctest --test-dir "$build" --output-on-failure -j"$(nproc)" ;;
-*) echo "usage: $0 play|test" >&2; exit 2 ;;
 esac

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 
@@ -15,5 +16,8 @@ struct IconPicture {
 // Every button and menu picture at the given scale (16 x 16 times scale).
 std::vector<IconPicture> RenderToolIcons(int scale);
 
-// The black spade on a transparent square of `size` pixels.
+// The black spade with its light rim on a transparent square of `size` pixels.
 QImage RenderSpadeIcon(int size);
+
+// The same spade as a scalable picture of 256 x 256 units.
+QByteArray SpadeIconSvg();

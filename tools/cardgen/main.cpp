@@ -122,13 +122,13 @@ bool WriteIcons(const QDir& folder)
     return true;
 }
 
-// The desktop's icon theme sizes of the program icon.
+// The desktop's icon theme sizes of the program icon, and its scalable form.
 bool WriteInstallIcons(const QDir& folder)
 {
     for (const int size : {48, 64, 128, 256})
         if (!WritePng(folder.filePath(QStringLiteral("velpoker-%1.png").arg(size)), RenderSpadeIcon(size)))
             return false;
-    return true;
+    return WriteFile(folder.filePath(QStringLiteral("velpoker.svg")), SpadeIconSvg());
 }
 
 } // namespace
