@@ -1,4 +1,5 @@
 // Starts the game and runs it until the table closes.
+#include "game/Translations.h"
 #include "game/Unit1.h"
 #include "shell/Startup.h"
 #include "views/DesignFont.h"
@@ -11,6 +12,7 @@ int main(int argc, char* argv[])
 {
     vel::PrepareDesktop();
     QApplication app(argc, argv);
+    vel::InstallTranslations(app);
     vel::SubstituteDesignFont();
     TForm1 table(QCoreApplication::applicationFilePath());
     table.InitializeMainWindow();

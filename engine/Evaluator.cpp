@@ -1,6 +1,7 @@
 #include "engine/Evaluator.h"
 
 #include "engine/Cards.h"
+#include "engine/Translatable.h"
 
 #include <algorithm>
 
@@ -105,23 +106,23 @@ int EvaluateHand(std::string_view ranks, std::string_view suits, WinCards& winCa
 std::string HandName(int evaluation)
 {
     switch (CategoryOf(evaluation)) {
-    case Nothing: return "Nothing";
+    case Nothing: return VEL_TRANSLATABLE("Hand", "Nothing");
     case JacksOrBetter:
         switch (evaluation & 0xF00) {
-        case PairOfJacks: return "Pair of Jacks";
-        case PairOfQueens: return "Pair of Queens";
-        case PairOfKings: return "Pair of Kings";
-        case PairOfAces: return "Pair of Aces";
+        case PairOfJacks: return VEL_TRANSLATABLE("Hand", "Pair of Jacks");
+        case PairOfQueens: return VEL_TRANSLATABLE("Hand", "Pair of Queens");
+        case PairOfKings: return VEL_TRANSLATABLE("Hand", "Pair of Kings");
+        case PairOfAces: return VEL_TRANSLATABLE("Hand", "Pair of Aces");
         default: return {};
         }
-    case TwoPair: return "Two Pair";
-    case ThreeOfAKind: return "Three of a Kind";
-    case Straight: return "Straight";
-    case Flush: return "Flush";
-    case FullHouse: return "Full House";
-    case FourOfAKind: return "Four of a Kind";
-    case StraightFlush: return "Straight Flush";
-    case RoyalFlush: return "Royal Flush";
+    case TwoPair: return VEL_TRANSLATABLE("Hand", "Two Pair");
+    case ThreeOfAKind: return VEL_TRANSLATABLE("Hand", "Three of a Kind");
+    case Straight: return VEL_TRANSLATABLE("Hand", "Straight");
+    case Flush: return VEL_TRANSLATABLE("Hand", "Flush");
+    case FullHouse: return VEL_TRANSLATABLE("Hand", "Full House");
+    case FourOfAKind: return VEL_TRANSLATABLE("Hand", "Four of a Kind");
+    case StraightFlush: return VEL_TRANSLATABLE("Hand", "Straight Flush");
+    case RoyalFlush: return VEL_TRANSLATABLE("Hand", "Royal Flush");
     default: return {};
     }
 }

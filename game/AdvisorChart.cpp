@@ -1,5 +1,7 @@
 #include "game/AdvisorChart.h"
 
+#include "views/EngineText.h"
+
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableWidget>
@@ -16,8 +18,7 @@ QString Percent(double perCredit)
 
 QString PatternName(vel::PatternId id)
 {
-    const std::string_view name = vel::HoldPatterns()[id].name;
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    return vel::EngineText("Chart", vel::HoldPatterns()[id].name);
 }
 
 } // namespace
@@ -31,8 +32,8 @@ TChartPage::TChartPage(QWidget* parent)
     summaryLabel_->setObjectName(QStringLiteral("ChartSummary"));
     summaryLabel_->setWordWrap(true);
     linesTable_->setObjectName(QStringLiteral("ChartTable"));
-    linesTable_->setAccessibleName(QStringLiteral("Strategy chart: hold what the first matching line says"));
-    linesTable_->setHorizontalHeaderLabels({QStringLiteral("Hold the first of these the hand shows")});
+    linesTable_->setAccessibleName(tr("Strategy chart: hold what the first matching line says"));
+    linesTable_->setHorizontalHeaderLabels({tr("Hold the first of these the hand shows")});
     linesTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     linesTable_->setSelectionBehavior(QAbstractItemView::SelectRows);
     linesTable_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -51,14 +52,14 @@ void TChartPage::ShowChart(const std::optional<vel::StrategyChart>& chart,
                            const std::optional<vel::AdvisorSession::ChartAdvice>& hand, const vel::HandAdvice* advice)
 {
     if (!chart) {
-        summaryLabel_->setText(QStringLiteral("Working out the strategy chart..."));
+        summaryLabel_->setText(tr("Working out the strategy chart..."));
         linesTable_->setRowCount(0);
         shownLines_.clear();
         handLabel_->clear();
         return;
     }
-    summaryLabel_->setText(QStringLiteral("Played line by line this chart returns %1, perfect play %2: it gives up "
-                                          "%3 of every bet.")
+    summaryLabel_->setText(tr("Played line by line this chart returns %1, perfect play %2: it gives up "
+                                              "%3 of every bet.")
                                .arg(Percent(chart->chartReturn), Percent(chart->perfectReturn),
                                     Percent(chart->perfectReturn - chart->chartReturn)));
     if (shownLines_ != chart->lines)
@@ -84,18 +85,18 @@ void TChartPage::ShowHand(const vel::StrategyChart& chart, const std::optional<v
 {
     if (!hand || !advice) {
         linesTable_->clearSelection();
-        handLabel_->setText(QStringLiteral("Deal a hand: the line it matches is marked."));
+        handLabel_->setText(tr("Deal a hand: the line it matches is marked."));
         return;
     }
     const int row = static_cast<int>(std::min(hand->match.line, chart.lines.size() - 1));
     linesTable_->setCurrentCell(row, 0);
     linesTable_->selectRow(row);
-    QString text = QStringLiteral("Line %1 matches: %2.")
+    QString text = tr("Line %1 matches: %2.")
                        .arg(QLocale().toString(row + 1), vel::HoldHtml(advice->dealt, hand->match.holdMask));
     const vel::HoldResult& best = advice->Best();
     const double cost = best.expectedCredits - hand->expectedCredits;
     if (best.holdMask != hand->match.holdMask && cost > 1e-9) {
-        text += QStringLiteral(" The best hold is %1, worth %2 credits more.")
+        text += tr(" The best hold is %1, worth %2 credits more.")
                     .arg(vel::HoldHtml(advice->dealt, best.holdMask), vel::Credits(cost));
     }
     handLabel_->setText(text);

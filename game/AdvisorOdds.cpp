@@ -1,5 +1,7 @@
 #include "game/AdvisorOdds.h"
 
+#include "views/EngineText.h"
+
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableWidget>
@@ -20,8 +22,8 @@ QTableWidgetItem* Cell(const QString& text, bool number)
 QString FinalHandName(int category)
 {
     if (category == vel::JacksOrBetter)
-        return QStringLiteral("Jacks or Better");
-    return QString::fromStdString(vel::HandName(category));
+        return TOddsPage::tr("Jacks or Better");
+    return vel::HandNameText(category);
 }
 
 } // namespace
@@ -35,9 +37,8 @@ TOddsPage::TOddsPage(QWidget* parent)
     headingLabel_->setObjectName(QStringLiteral("OddsHeading"));
     headingLabel_->setWordWrap(true);
     oddsTable_->setObjectName(QStringLiteral("OddsTable"));
-    oddsTable_->setAccessibleName(QStringLiteral("Final hands with perfect play"));
-    oddsTable_->setHorizontalHeaderLabels({QStringLiteral("Final hand"), QStringLiteral("Probability"),
-                                           QStringLiteral("1 in"), QStringLiteral("Pays"), QStringLiteral("Return")});
+    oddsTable_->setAccessibleName(tr("Final hands with perfect play"));
+    oddsTable_->setHorizontalHeaderLabels({tr("Final hand"), tr("Probability"), tr("1 in"), tr("Pays"), tr("Return")});
     oddsTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     oddsTable_->setSelectionBehavior(QAbstractItemView::SelectRows);
     oddsTable_->setTabKeyNavigation(false);
@@ -56,10 +57,10 @@ TOddsPage::TOddsPage(QWidget* parent)
 void TOddsPage::ShowOdds(const std::optional<vel::ReturnTable>& odds, const QString& schedule, int bet)
 {
     const QLocale locale;
-    headingLabel_->setText(QStringLiteral("Perfect play on %1 at a bet of %2").arg(schedule, locale.toString(bet)));
+    headingLabel_->setText(tr("Perfect play on %1 at a bet of %2").arg(schedule, locale.toString(bet)));
     if (!odds) {
         oddsTable_->clearContents();
-        summaryLabel_->setText(QStringLiteral("Working out the odds of perfect play..."));
+        summaryLabel_->setText(tr("Working out the odds of perfect play..."));
         return;
     }
     for (int row = 0; row < vel::CategoryCount; ++row) {
@@ -76,8 +77,8 @@ void TOddsPage::ShowOdds(const std::optional<vel::ReturnTable>& odds, const QStr
         for (int column = 0; column < 5; ++column)
             oddsTable_->setItem(row, column, cells[column]);
     }
-    summaryLabel_->setText(QStringLiteral("Return %1%. Variance %2 and standard deviation %3 per hand, in credits per "
-                                          "credit bet. A royal flush every %4 hands on average.")
+    summaryLabel_->setText(tr("Return %1%. Variance %2 and standard deviation %3 per hand, in credits per "
+                                              "credit bet. A royal flush every %4 hands on average.")
                                .arg(locale.toString(100 * odds->Return(), 'f', 4),
                                     locale.toString(odds->Variance(), 'f', 2),
                                     locale.toString(odds->StandardDeviation(), 'f', 2),

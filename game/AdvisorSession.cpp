@@ -3,6 +3,7 @@
 #include "game/AdvisorTables.h"
 #include "game/TableRound.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <algorithm>
@@ -30,18 +31,31 @@ QStringList HeldCards(const Hand& dealt, unsigned holdMask, const std::function<
     return cards;
 }
 
+// The rank as the card's corner shows it; the court cards' letters are the
+// player's language's.
+QString CornerIndex(Card card)
+{
+    switch (RankLetter(card)) {
+    case 'T': return QStringLiteral("10");
+    case 'J': return QCoreApplication::translate("Card", "J", "corner index of a jack");
+    case 'Q': return QCoreApplication::translate("Card", "Q", "corner index of a queen");
+    case 'K': return QCoreApplication::translate("Card", "K", "corner index of a king");
+    case 'A': return QCoreApplication::translate("Card", "A", "corner index of an ace");
+    default: return QString(QLatin1Char(RankLetter(card)));
+    }
+}
+
 } // namespace
 
 QString CardSymbol(Card card)
 {
-    const QString rank = RankLetter(card) == 'T' ? QStringLiteral("10") : QString(QLatin1Char(RankLetter(card)));
-    return rank + QChar(SuitSymbols[SuitOf(card)]);
+    return CornerIndex(card) + QChar(SuitSymbols[SuitOf(card)]);
 }
 
 QString HoldText(const Hand& dealt, unsigned holdMask)
 {
     if (holdMask == 0)
-        return QStringLiteral("Draw five new cards");
+        return AdvisorSession::tr("Draw five new cards");
     return HeldCards(dealt, holdMask, CardSymbol).join(QLatin1Char(' '));
 }
 
@@ -175,9 +189,9 @@ std::optional<QString> AdvisorSession::CostlyDrawWarning()
     const double cost = best.expectedCredits - advice.Hold(HeldMask()).expectedCredits;
     if (cost < CostlyLoss)
         return std::nullopt;
-    const QString bestHold = best.holdMask == 0 ? QStringLiteral("draws five new cards")
-                                                : QStringLiteral("keeps ") + HoldText(advice.dealt, best.holdMask);
-    return QStringLiteral("This hold gives up %1 credits. The best hold %2.\nDraw anyway?").arg(Credits(cost), bestHold);
+    const QString bestHold = best.holdMask == 0 ? tr("draws five new cards")
+                                                : tr("keeps %1").arg(HoldText(advice.dealt, best.holdMask));
+    return tr("This hold gives up %1 credits. The best hold %2.\nDraw anyway?").arg(Credits(cost), bestHold);
 }
 
 void AdvisorSession::HoldBest()

@@ -1,6 +1,7 @@
 #include "game/TableWidgets.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -48,11 +49,17 @@ QAccessibleInterface* CardPlaceFactory(const QString& className, QObject* object
 
 QString CardName(vel::Card card)
 {
-    static const char* const ranks[] = {"Two", "Three", "Four", "Five", "Six", "Seven", "Eight",
-                                        "Nine", "Ten", "Jack", "Queen", "King", "Ace"};
-    static const char* const suits[] = {"Clubs", "Diamonds", "Hearts", "Spades"};
-    return QStringLiteral("%1 of %2").arg(QLatin1String(ranks[vel::RankOf(card)]),
-                                          QLatin1String(suits[vel::SuitOf(card)]));
+    static const char* const ranks[] = {
+        QT_TRANSLATE_NOOP("Card", "Two"),  QT_TRANSLATE_NOOP("Card", "Three"), QT_TRANSLATE_NOOP("Card", "Four"),
+        QT_TRANSLATE_NOOP("Card", "Five"), QT_TRANSLATE_NOOP("Card", "Six"),   QT_TRANSLATE_NOOP("Card", "Seven"),
+        QT_TRANSLATE_NOOP("Card", "Eight"), QT_TRANSLATE_NOOP("Card", "Nine"), QT_TRANSLATE_NOOP("Card", "Ten"),
+        QT_TRANSLATE_NOOP("Card", "Jack"), QT_TRANSLATE_NOOP("Card", "Queen"), QT_TRANSLATE_NOOP("Card", "King"),
+        QT_TRANSLATE_NOOP("Card", "Ace")};
+    static const char* const suits[] = {QT_TRANSLATE_NOOP("Card", "Clubs"), QT_TRANSLATE_NOOP("Card", "Diamonds"),
+                                        QT_TRANSLATE_NOOP("Card", "Hearts"), QT_TRANSLATE_NOOP("Card", "Spades")};
+    return QCoreApplication::translate("Card", "%1 of %2")
+        .arg(QCoreApplication::translate("Card", ranks[vel::RankOf(card)]),
+             QCoreApplication::translate("Card", suits[vel::SuitOf(card)]));
 }
 
 TCardImage::TCardImage(QWidget* parent)
@@ -103,7 +110,7 @@ TCardPanel::TCardPanel(QWidget* parent)
 {
     static const bool factoryInstalled = (QAccessible::installFactory(CardPlaceFactory), true);
     Q_UNUSED(factoryInstalled);
-    setAccessibleName(QStringLiteral("empty"));
+    setAccessibleName(tr("empty"));
 }
 
 void TCardPanel::resizeEvent(QResizeEvent*)
@@ -139,9 +146,9 @@ void TCardPanel::SetHeld(bool held)
 
 void TCardPanel::UpdateAccessibleName()
 {
-    QString name = card_ > 0 ? CardName(card_) : QStringLiteral("empty");
+    QString name = card_ > 0 ? CardName(card_) : tr("empty");
     if (card_ > 0 && held_)
-        name += QStringLiteral(", held");
+        name = tr("%1, held").arg(name);
     if (name != accessibleName())
         setAccessibleName(name);
 }

@@ -5,6 +5,7 @@
 #include "game/CardTextDelegate.h"
 #include "game/TableRound.h"
 #include "game/TableWidgets.h"
+#include "views/EngineText.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -22,8 +23,11 @@
 namespace {
 
 constexpr unsigned AllPlaces = 0x1F;
-const QString Intro = QStringLiteral("Deal a hand and the advisor ranks all 32 ways to hold it by the credits "
-                                     "each returns on average, best first.");
+QString Intro()
+{
+    return TAdvisorForm::tr("Deal a hand and the advisor ranks all 32 ways to hold it by the credits each returns on "
+                            "average, best first.");
+}
 
 QStringList CardNames(const vel::Hand& dealt, unsigned holdMask)
 {
@@ -39,7 +43,7 @@ QString SpokenHold(const vel::Hand& dealt, unsigned holdMask)
 {
     if (holdMask == 0)
         return vel::HoldText(dealt, 0);
-    return QStringLiteral("Keep ") + CardNames(dealt, holdMask).join(QStringLiteral(", "));
+    return TAdvisorForm::tr("Keep %1").arg(CardNames(dealt, holdMask).join(QStringLiteral(", ")));
 }
 
 QTableWidgetItem* Cell(const QString& text, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
@@ -69,8 +73,7 @@ QTableWidget* ReadOnlyTable(int rows, int columns, const char* name, const QStri
 
 QString ScheduleName(int schedule)
 {
-    const std::string_view name = vel::PaySchedules[static_cast<std::size_t>(schedule)].listText;
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    return vel::EngineText("Schedule", vel::PaySchedules[static_cast<std::size_t>(schedule)].listText);
 }
 
 } // namespace
@@ -103,7 +106,7 @@ QRect AdvisorFrame(const QRect& tableFrame, const QSize& wanted, const QSize& sm
 }
 
 TAdvisorForm::TAdvisorForm(QWidget* mainWindow, vel::AdvisorSession& session)
-    : TPointerform(mainWindow, QStringLiteral("vel Zezuv - Advisor"), Border::Sizeable)
+    : TPointerform(mainWindow, tr("vel Zezuv - Advisor"), Border::Sizeable)
     , session_(session)
 {
     setObjectName(QStringLiteral("AdvisorForm"));
@@ -146,11 +149,11 @@ void TAdvisorForm::CreateControls()
 {
     auto* tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("AdvisorTabs"));
-    tabs->addTab(CreateHandPage(), QStringLiteral("This Hand"));
+    tabs->addTab(CreateHandPage(), tr("This Hand"));
     oddsPage_ = new TOddsPage(tabs);
-    tabs->addTab(oddsPage_, QStringLiteral("Odds"));
+    tabs->addTab(oddsPage_, tr("Odds"));
     chartPage_ = new TChartPage(tabs);
-    tabs->addTab(chartPage_, QStringLiteral("Chart"));
+    tabs->addTab(chartPage_, tr("Chart"));
     (new QVBoxLayout(this))->addWidget(tabs);
 }
 
@@ -164,19 +167,19 @@ QWidget* TAdvisorForm::CreateHandPage()
     adviceLabel_->setObjectName(QStringLiteral("AdviceLabel"));
     adviceLabel_->setWordWrap(true);
 
-    holdsTable_ = ReadOnlyTable(0, 3, "HoldsTable", QStringLiteral("Holds, best first"), page);
+    holdsTable_ = ReadOnlyTable(0, 3, "HoldsTable", tr("Holds, best first"), page);
     holdsTable_->setItemDelegateForColumn(0, new TCardTextDelegate(holdsTable_));
     holdsTable_->setAccessibleDescription(
-        QStringLiteral("Every way to hold the hand, its expected return in credits "
-                       "and its loss against the best hold"));
+        tr("Every way to hold the hand, its expected return in credits "
+           "and its loss against the best hold"));
     holdsTable_->setHorizontalHeaderLabels(
-        {QStringLiteral("Hold"), QStringLiteral("Expected return"), QStringLiteral("Loss")});
+        {tr("Hold"), tr("Expected return"), tr("Loss")});
 
-    holdButton_ = new QPushButton(QStringLiteral("H&old These"), page);
+    holdButton_ = new QPushButton(tr("H&old These"), page);
     holdButton_->setObjectName(QStringLiteral("HoldTheseButton"));
-    holdButton_->setToolTip(QStringLiteral("Hold the best cards on the table"));
+    holdButton_->setToolTip(tr("Hold the best cards on the table"));
     connect(holdButton_, &QPushButton::clicked, &session_, &vel::AdvisorSession::HoldBest);
-    warnBox_ = new QCheckBox(QStringLiteral("&Warn before a costly draw"), page);
+    warnBox_ = new QCheckBox(tr("&Warn before a costly draw"), page);
     warnBox_->setObjectName(QStringLiteral("WarnCostlyDrawBox"));
     warnBox_->setChecked(session_.WarnCostlyDraw());
     // Toggled, not clicked: a screen reader's toggle action must count too.
@@ -191,8 +194,8 @@ QWidget* TAdvisorForm::CreateHandPage()
 
 QGroupBox* TAdvisorForm::CreateLedger(QWidget* page)
 {
-    auto* ledgerGroup = new QGroupBox(QStringLiteral("This game"), page);
-    ledgerTable_ = ReadOnlyTable(6, 2, "LedgerTable", QStringLiteral("Session ledger"), ledgerGroup);
+    auto* ledgerGroup = new QGroupBox(tr("This game"), page);
+    ledgerTable_ = ReadOnlyTable(6, 2, "LedgerTable", tr("Session ledger"), ledgerGroup);
     ledgerTable_->horizontalHeader()->hide();
     ledgerTable_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ledgerTable_->setFixedHeight(ledgerTable_->verticalHeader()->length() + 2 * ledgerTable_->frameWidth());
@@ -239,27 +242,27 @@ void TAdvisorForm::ShowAdvice()
     const bool waiting = session_.HandWaiting();
     holdButton_->setEnabled(waiting);
     if (!advice) {
-        handLabel_->setText(Intro);
-        handLabel_->setAccessibleName(Intro);
+        handLabel_->setText(Intro());
+        handLabel_->setAccessibleName(Intro());
         adviceLabel_->clear();
         holdsTable_->setRowCount(0);
         return;
     }
     const vel::Hand& dealt = advice->dealt;
-    const QString heading = waiting ? QStringLiteral("Your hand: ") : QStringLiteral("Last hand as dealt: ");
-    handLabel_->setText(heading + vel::HoldHtml(dealt, AllPlaces));
-    handLabel_->setAccessibleName(heading + CardNames(dealt, AllPlaces).join(QStringLiteral(", ")));
+    const QString heading = waiting ? tr("Your hand: %1") : tr("Last hand as dealt: %1");
+    handLabel_->setText(heading.arg(vel::HoldHtml(dealt, AllPlaces)));
+    handLabel_->setAccessibleName(heading.arg(CardNames(dealt, AllPlaces).join(QStringLiteral(", "))));
     const vel::HoldResult& best = advice->Best();
     if (waiting) {
-        adviceLabel_->setText(QStringLiteral("Best hold: %1, worth %2 credits on average.")
-                                  .arg(vel::HoldHtml(dealt, best.holdMask), vel::Credits(best.expectedCredits)));
-        adviceLabel_->setAccessibleName(QStringLiteral("Best hold: %1, worth %2 credits on average.")
-                                            .arg(SpokenHold(dealt, best.holdMask), vel::Credits(best.expectedCredits)));
+        const QString advice = tr("Best hold: %1, worth %2 credits on average.");
+        adviceLabel_->setText(advice.arg(vel::HoldHtml(dealt, best.holdMask), vel::Credits(best.expectedCredits)));
+        adviceLabel_->setAccessibleName(
+            advice.arg(SpokenHold(dealt, best.holdMask), vel::Credits(best.expectedCredits)));
     } else {
         const double cost = best.expectedCredits - advice->Hold(*advice->playedMask).expectedCredits;
         adviceLabel_->setText(cost < vel::AdvisorSession::CostlyLoss
-                                  ? QStringLiteral("You played the best hold.")
-                                  : QStringLiteral("Your hold gave up %1 credits against %2.")
+                                  ? tr("You played the best hold.")
+                                  : tr("Your hold gave up %1 credits against %2.")
                                         .arg(vel::Credits(cost), vel::HoldHtml(dealt, best.holdMask)));
         adviceLabel_->setAccessibleName(QString());
     }
@@ -275,7 +278,7 @@ void TAdvisorForm::ShowHolds(const vel::HandAdvice& advice)
         const vel::HoldResult& hold = advice.holds[row];
         const bool played = advice.playedMask == hold.holdMask;
         QTableWidgetItem* const cells[] = {
-            Cell(vel::HoldText(advice.dealt, hold.holdMask) + (played ? QStringLiteral(" (your hold)") : QString())),
+            Cell(vel::HoldText(advice.dealt, hold.holdMask) + (played ? tr(" (your hold)") : QString())),
             Cell(vel::Credits(hold.expectedCredits), number),
             Cell(vel::Credits(bestReturn - hold.expectedCredits), number),
         };
@@ -299,12 +302,12 @@ void TAdvisorForm::ShowLedger()
     const vel::AdvisorLedger& ledger = session_.Ledger();
     const QLocale locale;
     const std::pair<QString, QString> rows[] = {
-        {QStringLiteral("Hands played"), locale.toString(ledger.hands)},
-        {QStringLiteral("Expected return of your holds"), vel::Credits(ledger.playedExpected)},
-        {QStringLiteral("Expected return of the best holds"), vel::Credits(ledger.bestExpected)},
-        {QStringLiteral("Lost to mistakes"), vel::Credits(ledger.MistakeCost())},
-        {QStringLiteral("Won"), locale.toString(ledger.won)},
-        {QStringLiteral("Luck (won less expected)"), vel::Credits(ledger.Luck())},
+        {tr("Hands played"), locale.toString(ledger.hands)},
+        {tr("Expected return of your holds"), vel::Credits(ledger.playedExpected)},
+        {tr("Expected return of the best holds"), vel::Credits(ledger.bestExpected)},
+        {tr("Lost to mistakes"), vel::Credits(ledger.MistakeCost())},
+        {tr("Won"), locale.toString(ledger.won)},
+        {tr("Luck (won less expected)"), vel::Credits(ledger.Luck())},
     };
     for (int row = 0; row < ledgerTable_->rowCount(); ++row) {
         ledgerTable_->setItem(row, 0, Cell(rows[row].first));
@@ -318,11 +321,11 @@ void TAdvisorForm::ShowPerfectPlay()
         return;
     const std::optional<double> perfect = session_.PerfectPlayReturn();
     if (!perfect) {
-        perfectPlayLabel_->setText(QStringLiteral("Working out the return of perfect play..."));
+        perfectPlayLabel_->setText(tr("Working out the return of perfect play..."));
         return;
     }
     const vel::RoundState& state = session_.Round().State();
-    perfectPlayLabel_->setText(QStringLiteral("Perfect play returns %1% on %2 at a bet of %3")
+    perfectPlayLabel_->setText(tr("Perfect play returns %1% on %2 at a bet of %3")
                                    .arg(QLocale().toString(100 * *perfect, 'f', 2), ScheduleName(state.Schedule),
                                         QLocale().toString(state.CurrentBet)));
 }

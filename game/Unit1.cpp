@@ -106,7 +106,7 @@ void TForm1::CreateCardPlaces(QWidget* client)
         marker->setObjectName(QStringLiteral("Label%1").arg(place));
         marker->setFont(DesignFont(19));
         marker->move(Scaled(PlaceLefts[i] + 16), Scaled(MarkerTop));
-        marker->setMinimumWidth(QFontMetrics(marker->font()).horizontalAdvance(QStringLiteral("HOLD")));
+        marker->setMinimumWidth(QFontMetrics(marker->font()).horizontalAdvance(tr("HOLD")));
         cardPanels_[i] = panel;
         holdMarkers_[i] = marker;
         auto toggle = [this, place] { ToggleHold(place); };
@@ -135,19 +135,19 @@ void TForm1::SetCaption(QLabel* label, const QString& text)
 
 void TForm1::CreateLabels(QWidget* client)
 {
-    Label12 = AddLabel(client, "Label12", {40, 8}, 32, QStringLiteral("Draw Zezuv"));
+    Label12 = AddLabel(client, "Label12", {40, 8}, 32, tr("Draw Zezuv"));
     Label12->resize(qMax(Scaled(167), Label12->width()), Scaled(37)); // the title is never cut
-    Label14 = AddLabel(client, "Label14", {40, 48}, 16, QStringLiteral("Jacks or Better"));
+    Label14 = AddLabel(client, "Label14", {40, 48}, 16, tr("Jacks or Better"));
     Label14->setFont(DesignFont(16, true));
     Label14->setAlignment(Qt::AlignCenter);
     Label14->resize(Scaled(161), Scaled(20));
     Label11 = AddLabel(client, "Label11", {256, 48}, 19, QString());
-    Label6 = AddLabel(client, "Label6", {368, 48}, 19, QStringLiteral("Credit"));
+    Label6 = AddLabel(client, "Label6", {368, 48}, 19, tr("Credit"));
     Label7 = AddLabel(client, "Label7", {432, 48}, 19, QString());
-    Label9 = AddLabel(client, "Label9", {40, 96}, 19, QStringLiteral("Current Bet  5"));
+    Label9 = AddLabel(client, "Label9", {40, 96}, 19, tr("Current Bet  %1").arg(5));
     Label10 = AddLabel(client, "Label10", {256, 96}, 19, QString());
-    Label13 = AddLabel(client, "Label13", {40, 312}, 16, QStringLiteral("&Payout"));
-    Label8 = AddLabel(client, "Label8", {360, 312}, 16, QStringLiteral("B&et"));
+    Label13 = AddLabel(client, "Label13", {40, 312}, 16, tr("&Payout"));
+    Label8 = AddLabel(client, "Label8", {360, 312}, 16, tr("B&et"));
     Label15 = AddLabel(client, "Label15", {328, 392}, 11, QString());
     Label15->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Label15->resize(Scaled(99), Scaled(13));
@@ -162,8 +162,8 @@ void TForm1::CreateLabels(QWidget* client)
     Image6->setGeometry(Scaled(552), 0, Scaled(41), Scaled(41));
     Image6->setAlignment(Qt::AlignCenter);
     Image6->setPixmap(QPixmap(QStringLiteral(":/icons/spade32.png")));
-    Image6->setToolTip(QStringLiteral("Donate - Help support this program"));
-    Image6->setAccessibleName(QStringLiteral("Donate"));
+    Image6->setToolTip(tr("Donate - Help support this program"));
+    Image6->setAccessibleName(tr("Donate"));
     connect(Image6, &TClickLabel::clicked, this, [this] { ShowModeless(form8_); });
 }
 

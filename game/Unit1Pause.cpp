@@ -37,7 +37,7 @@ void TForm1::PauseGame1Update()
     }
     SpeedButton1->setEnabled(offered);
     SpeedButton1->setChecked(paused);
-    Label15->setText(paused ? QStringLiteral("Game Paused") : QString());
+    Label15->setText(paused ? tr("Game Paused") : QString());
 }
 
 void TForm1::changeEvent(QEvent* event)
@@ -59,7 +59,7 @@ void TForm1::changeEvent(QEvent* event)
 void TForm1::AppMinimize()
 {
     savedTitle_ = vel::ApplicationTitle();
-    vel::SetApplicationTitle(savedTitle_ + QStringLiteral(" - Credit ") + QString::number(round_->State().Credit));
+    vel::SetApplicationTitle(tr("%1 - Credit %2").arg(savedTitle_).arg(round_->State().Credit));
     setWindowTitle(vel::ApplicationTitle());
 }
 
@@ -73,7 +73,7 @@ bool TForm1::FormCloseQuery()
 {
     if (!round_->CloseNeedsQuestion())
         return true;
-    return AskConfirm(vel::ApplicationTitle() + QStringLiteral(" Game in Progress.  Close Program?"),
+    return AskConfirm(tr("%1 Game in Progress.  Close Program?").arg(vel::ApplicationTitle()),
                       QMessageBox::Yes | QMessageBox::No, 10);
 }
 
@@ -87,7 +87,7 @@ bool TForm1::SaveChangedSettings()
     if (settingsFile_->SaveSettings(settings_) != vel::SettingsFile::SaveResult::Failed)
         return true;
     QMessageBox::critical(this, vel::ApplicationTitle(),
-                          QStringLiteral("Unable to write to %1").arg(settingsFile_->Path()));
+                          tr("Unable to write to %1").arg(settingsFile_->Path()));
     return false;
 }
 

@@ -77,7 +77,7 @@ void TForm1::GameOver()
     QCoreApplication::processEvents();
     celebration_->PlaySoundFile(chimesSound_);
     QMessageBox::StandardButton answer = QMessageBox::Cancel;
-    AskConfirm(QStringLiteral("Game Over.  Play Again?"), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+    AskConfirm(tr("Game Over.  Play Again?"), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
                50, &answer);
     if (answer == QMessageBox::Yes)
         New1Click();
@@ -98,7 +98,7 @@ void TForm1::New1Click()
 // Asks first when a game with completed hands and credit left would be lost.
 bool TForm1::StartNewGame()
 {
-    if (round_->NewGameNeedsQuestion() && !AskConfirm(vel::ApplicationTitle() + QStringLiteral(" Game in Progress.  New Game?"),
+    if (round_->NewGameNeedsQuestion() && !AskConfirm(tr("%1 Game in Progress.  New Game?").arg(vel::ApplicationTitle()),
                            QMessageBox::Yes | QMessageBox::No, 50))
         return false;
     ResetGame();
@@ -129,7 +129,7 @@ bool TForm1::RunDeferredCommands()
 bool TForm1::AskConfirm(const QString& text, QMessageBox::StandardButtons buttons, int leftOffset,
                         QMessageBox::StandardButton* answer, QMessageBox::StandardButton defaultButton)
 {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), text, buttons, this);
+    QMessageBox box(QMessageBox::Question, tr("Confirm"), text, buttons, this);
     box.setObjectName(QStringLiteral("ConfirmBox"));
     box.setDefaultButton(defaultButton);
     box.setEscapeButton(buttons.testFlag(QMessageBox::Cancel) ? QMessageBox::Cancel : QMessageBox::No);

@@ -5,6 +5,7 @@
 #include "game/TableWidgets.h"
 #include "shell/UElapsedTimeLabel.h"
 #include "views/DesignFont.h"
+#include "views/EngineText.h"
 #include "views/SBPro.h"
 #include "views/Unit2.h"
 #include "views/VersionInfo.h"
@@ -26,7 +27,7 @@ QString Spoken(const QStringList& names)
 {
     if (names.size() < 2)
         return names.value(0);
-    return names.mid(0, names.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") + names.last();
+    return TForm1::tr("%1 and %2").arg(names.mid(0, names.size() - 1).join(QStringLiteral(", ")), names.last());
 }
 
 QStringList CardNames(const vel::Hand& hand, const std::array<bool, 5>& which)
@@ -47,13 +48,13 @@ void TForm1::RefreshTable()
 {
     const vel::RoundState& state = round_->State();
     SetCaption(Label7, Number(state.Credit));
-    SetCaption(Label9, QStringLiteral("Current Bet  %1").arg(state.CurrentBet));
-    SetCaption(Label10, state.Evaluation ? QString::fromStdString(vel::HandName(*state.Evaluation)) : QString());
-    SetCaption(Label11, state.Payout > 0 ? QStringLiteral("Win ") + Number(state.Payout) : QString());
+    SetCaption(Label9, tr("Current Bet  %1").arg(state.CurrentBet));
+    SetCaption(Label10, state.Evaluation ? vel::HandNameText(*state.Evaluation) : QString());
+    SetCaption(Label11, state.Payout > 0 ? tr("Win %1").arg(Number(state.Payout)) : QString());
     RefreshPlaces();
     RefreshControls();
     RefreshStatusPanels();
-    centralWidget()->setToolTip(state.HintsShown ? QStringLiteral("Click Game - New to play a new game") : QString());
+    centralWidget()->setToolTip(state.HintsShown ? tr("Click Game - New to play a new game") : QString());
 }
 
 void TForm1::RefreshPlaces()
@@ -76,7 +77,7 @@ void TForm1::RefreshPlaces()
 
 void TForm1::SetHoldMarker(int place, bool held)
 {
-    SetCaption(holdMarkers_[place - 1], held ? QStringLiteral("HOLD") : QString());
+    SetCaption(holdMarkers_[place - 1], held ? tr("HOLD") : QString());
     cardPanels_[place - 1]->SetHeld(held);
 }
 
@@ -108,29 +109,29 @@ void TForm1::RefreshStatusPanels()
         WriteIdentityPanels();
         return;
     }
-    StatusBarPro1->Panel(vel::HandsPanel).SetText(QStringLiteral("Hands= ") + Number(state.HandsPlayed));
+    StatusBarPro1->Panel(vel::HandsPanel).SetText(tr("Hands= %1").arg(Number(state.HandsPlayed)));
     StatusBarPro1->Panel(vel::AverageWinPanel)
-        .SetText(QStringLiteral("AVG Win= ") + QLocale().toString(round_->AverageWin(), 'f', 2));
-    StatusBarPro1->Panel(vel::HiWinPanel).SetText(QStringLiteral("Hi Win= ") + Number(state.HiWin));
-    StatusBarPro1->Panel(vel::HiScorePanel).SetText(QStringLiteral("Hi Score= ") + Number(state.HiScore));
-    StatusBarPro1->Panel(vel::LoScorePanel).SetText(QStringLiteral("Lo Score= ") + Number(state.LoScore));
+        .SetText(tr("AVG Win= %1").arg(QLocale().toString(round_->AverageWin(), 'f', 2)));
+    StatusBarPro1->Panel(vel::HiWinPanel).SetText(tr("Hi Win= %1").arg(Number(state.HiWin)));
+    StatusBarPro1->Panel(vel::HiScorePanel).SetText(tr("Hi Score= %1").arg(Number(state.HiScore)));
+    StatusBarPro1->Panel(vel::LoScorePanel).SetText(tr("Lo Score= %1").arg(Number(state.LoScore)));
 }
 
 // The set-up panels show only at start-up.
 void TForm1::WriteIdentityPanels()
 {
     const bool setup = round_->State().ShowSetupInfo;
-    StatusBarPro1->Panel(vel::HandsPanel).SetText(QStringLiteral("Copyright ") + QLatin1String(vel::version::CopyrightYear));
+    StatusBarPro1->Panel(vel::HandsPanel).SetText(tr("Copyright %1").arg(QLatin1String(vel::version::CopyrightYear)));
     StatusBarPro1->Panel(vel::AverageWinPanel).SetText(QLatin1String(vel::version::CompanyName));
     StatusBarPro1->Panel(vel::HiWinPanel)
         .SetText(QStringLiteral("%1 V%2").arg(QLatin1String(vel::version::ProductName),
                                              QLatin1String(vel::version::ShortVersion)));
     StatusBarPro1->Panel(vel::HiScorePanel)
-        .SetText(!setup ? QString() : installedMode_ ? QStringLiteral("Installed") : QStringLiteral("Portable"));
+        .SetText(!setup ? QString() : installedMode_ ? tr("Installed") : tr("Portable"));
     StatusBarPro1->Panel(vel::LoScorePanel)
         .SetText(!setup                        ? QString()
-                 : vel::IsLargeFonts(*this)    ? QStringLiteral("Large Fonts")
-                                               : QStringLiteral("Small Fonts"));
+                 : vel::IsLargeFonts(*this)    ? tr("Large Fonts")
+                                               : tr("Small Fonts"));
 }
 
 void TForm1::MoveClock(vel::ClockMove move)
@@ -160,22 +161,22 @@ void TForm1::MoveClock(vel::ClockMove move)
 
 void TForm1::AnnounceDeal()
 {
-    BitBtn1->setAccessibleDescription(QStringLiteral("Dealt: ")
-                                      + CardNames(round_->State().Hand, AllPlaces).join(QStringLiteral(", ")));
+    BitBtn1->setAccessibleDescription(
+        tr("Dealt: %1").arg(CardNames(round_->State().Hand, AllPlaces).join(QStringLiteral(", "))));
 }
 
 void TForm1::AnnounceHolds()
 {
     const QStringList held = CardNames(round_->State().Hand, round_->State().Held);
-    BitBtn1->setAccessibleDescription(QStringLiteral("Held: ") + (held.isEmpty() ? QStringLiteral("nothing") : Spoken(held)));
+    BitBtn1->setAccessibleDescription(tr("Held: %1").arg(held.isEmpty() ? tr("nothing") : Spoken(held)));
 }
 
 void TForm1::AnnounceResult()
 {
     const vel::RoundState& state = round_->State();
-    QString result = CardNames(state.Hand, AllPlaces).join(QStringLiteral(", ")) + QStringLiteral(". ")
-                     + QString::fromStdString(vel::HandName(state.Evaluation.value_or(vel::Nothing)));
+    QString result = tr("%1. %2").arg(CardNames(state.Hand, AllPlaces).join(QStringLiteral(", ")),
+                                      vel::HandNameText(state.Evaluation.value_or(vel::Nothing)));
     if (state.Payout > 0)
-        result += QStringLiteral(", win ") + Number(state.Payout);
-    BitBtn2->setAccessibleDescription(result + QStringLiteral(", credit ") + Number(state.Credit));
+        result = tr("%1, win %2").arg(result, Number(state.Payout));
+    BitBtn2->setAccessibleDescription(tr("%1, credit %2").arg(result, Number(state.Credit)));
 }

@@ -19,7 +19,7 @@ QString TElapsedTimeLabel::CaptionFor(std::int64_t milliseconds)
         if (time[i] == QLatin1Char(' '))
             time[i] = QLatin1Char('0');
     }
-    return QStringLiteral("Elapsed Time ") + time;
+    return tr("Elapsed Time %1").arg(time);
 }
 
 void TElapsedTimeLabel::ResetClock()

@@ -12,11 +12,12 @@
 namespace {
 
 // Level n of the celebration is entry n - 1.
-const QStringList CelebrateLevels{
-    QStringLiteral("Jacks or Better"), QStringLiteral("Two Pair"),       QStringLiteral("Three of a Kind"),
-    QStringLiteral("Straight"),        QStringLiteral("Flush"),          QStringLiteral("Full House"),
-    QStringLiteral("Four of a Kind"),  QStringLiteral("Straight Flush"), QStringLiteral("Royal Flush"),
-    QStringLiteral("Never"),
+const char* const CelebrateLevels[] = {
+    QT_TRANSLATE_NOOP("TForm6", "Jacks or Better"), QT_TRANSLATE_NOOP("TForm6", "Two Pair"),
+    QT_TRANSLATE_NOOP("TForm6", "Three of a Kind"), QT_TRANSLATE_NOOP("TForm6", "Straight"),
+    QT_TRANSLATE_NOOP("TForm6", "Flush"),           QT_TRANSLATE_NOOP("TForm6", "Full House"),
+    QT_TRANSLATE_NOOP("TForm6", "Four of a Kind"),  QT_TRANSLATE_NOOP("TForm6", "Straight Flush"),
+    QT_TRANSLATE_NOOP("TForm6", "Royal Flush"),     QT_TRANSLATE_NOOP("TForm6", "Never"),
 };
 
 QIcon Swatch(const QColor& color, int side)
@@ -59,23 +60,23 @@ void TColorPanel::SetColor(vel::TColor color)
 }
 
 TForm6::TForm6(QWidget* mainWindow)
-    : TPointerform(mainWindow, QStringLiteral("vel Zezuv - Options"), Border::FixedDialog)
-    , Label1(new QLabel(QStringLiteral("Card Panel Color Options"), this))
-    , Panel1(new TColorPanel(QStringLiteral("Card Panel"), this))
-    , Panel2(new TColorPanel(QStringLiteral("Hold Color"), this))
-    , Panel3(new TColorPanel(QStringLiteral("Win Color"), this))
+    : TPointerform(mainWindow, tr("vel Zezuv - Options"), Border::FixedDialog)
+    , Label1(new QLabel(tr("Card Panel Color Options"), this))
+    , Panel1(new TColorPanel(tr("Card Panel"), this))
+    , Panel2(new TColorPanel(tr("Hold Color"), this))
+    , Panel3(new TColorPanel(tr("Win Color"), this))
     , ColorBox1(new QComboBox(this))
     , ColorBox2(new QComboBox(this))
     , ColorBox3(new QComboBox(this))
-    , Label2(new QLabel(QStringLiteral("Celebrate &On"), this))
+    , Label2(new QLabel(tr("Celebrate &On"), this))
     , ComboBox1(new QComboBox(this))
-    , CheckBox1(new QCheckBox(QStringLiteral("&Scale Cards when using Large Fonts"), this))
-    , Label3(new QLabel(QStringLiteral("This only affects systems running Large Fonts. When checked you get bigger "
-                                       "cards but the graphics are not as sharp."),
+    , CheckBox1(new QCheckBox(tr("&Scale Cards when using Large Fonts"), this))
+    , Label3(new QLabel(tr("This only affects systems running Large Fonts. When checked you get bigger "
+                                           "cards but the graphics are not as sharp."),
                         this))
-    , BitBtn3(new QPushButton(style()->standardIcon(QStyle::SP_DialogResetButton), QStringLiteral("&Reset"), this))
-    , BitBtn1(new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("Cancel"), this))
-    , BitBtn2(new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this))
+    , BitBtn3(new QPushButton(style()->standardIcon(QStyle::SP_DialogResetButton), tr("&Reset"), this))
+    , BitBtn1(new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), tr("Cancel"), this))
+    , BitBtn2(new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), tr("OK"), this))
 {
     setFixedSize(Scaled(300), Scaled(356));
     QFont headingFont = font();
@@ -90,7 +91,8 @@ TForm6::TForm6(QWidget* mainWindow)
         connect(ColorBoxes()[list], &QComboBox::activated, this, [this, list] { ColorBoxChange(list); });
     }
     Label2->setBuddy(ComboBox1);
-    ComboBox1->addItems(CelebrateLevels);
+    for (const char* level : CelebrateLevels)
+        ComboBox1->addItem(tr(level));
     Label3->setWordWrap(true);
     BitBtn2->setDefault(true);
     connect(BitBtn3, &QPushButton::clicked, this, &TForm6::BitBtn3Click);

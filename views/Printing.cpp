@@ -1,5 +1,6 @@
 #include "views/Printing.h"
 
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -54,7 +55,7 @@ std::optional<QRect> TablePrinter::Print(QWidget* window)
 {
     if (!HasPrinter()) {
         QMessageBox::critical(mainWindow_, mainWindow_->window()->windowTitle(),
-                              QStringLiteral("There is no default printer currently selected."));
+                              QCoreApplication::translate("TablePrinter", "There is no default printer currently selected."));
         return std::nullopt;
     }
     const QPixmap picture = window->grab(ClientArea(window));

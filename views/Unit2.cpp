@@ -34,7 +34,7 @@ QPixmap Blank(int ratio)
 } // namespace
 
 TForm2::TForm2(QWidget* mainWindow)
-    : TPointerform(mainWindow, QStringLiteral("velPoker - Deck"), Border::FixedDialog)
+    : TPointerform(mainWindow, tr("velPoker - Deck"), Border::FixedDialog)
 {
     InitBuiltInPictures();
     for (int card = 1; card <= CardCount; ++card)

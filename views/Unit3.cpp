@@ -1,5 +1,6 @@
 #include "views/Unit3.h"
 
+#include <QCoreApplication>
 #include <QPlainTextEdit>
 
 namespace {
@@ -8,7 +9,7 @@ const QString InstalledSettingsFolder = QStringLiteral("~/.config/velpoker");
 
 QString HelpText(const QString& settingsFolder)
 {
-    return QStringLiteral(R"(Draw Zezuv - How to Play.
+    return QCoreApplication::translate("TForm3", R"(Draw Zezuv - How to Play.
 -------------------------
 
 1. Select Payout. This game has several common video poker payout tables. The Full Pay (9/6) return is 99.54%, the (9/5) return is 98.45% and the (8/6) return is 98.39%. The (8/5) return is 97.30%, the (7/5) return is 96.15% and the (6/5) return is 95.00%. This determines the payouts for Full House and Flush respectively.
@@ -96,8 +97,7 @@ The game's own card generator (tools/cardgen).
 
 TForm3::TForm3(QWidget* mainWindow)
     : TTextWindow(mainWindow,
-                  {QStringLiteral("vel Zezuv - Help"), QSize(657, 404), QSize(250, 150), QSize(662, 424), false,
-                   QStringLiteral("Help")},
+                  {tr("vel Zezuv - Help"), QSize(657, 404), QSize(250, 150), QSize(662, 424), false, tr("Help")},
                   HelpText(InstalledSettingsFolder))
 {
 }

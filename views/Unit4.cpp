@@ -35,13 +35,13 @@ const QStringList TForm4::VersionKeys{
 };
 
 TForm4::TForm4(QWidget* mainWindow)
-    : TPointerform(mainWindow, QStringLiteral("vel Zezuv - About"), Border::FixedDialog)
+    : TPointerform(mainWindow, tr("vel Zezuv - About"), Border::FixedDialog)
     , Label1(new QLabel(QStringLiteral("%1  V%2").arg(QLatin1String(vel::version::ProductName),
                                                         QLatin1String(vel::version::ShortVersion)),
                         this))
     , Image1(new QLabel(this))
     , Memo1(new QPlainTextEdit(this))
-    , BitBtn1(new QPushButton(QStringLiteral("OK"), this))
+    , BitBtn1(new QPushButton(tr("OK"), this))
     , versionInfo_(BuiltInVersionInfo())
 {
     setFixedSize(Scaled(574), Scaled(292));
@@ -84,7 +84,7 @@ void TForm4::FormShow()
     Label1->setPalette(labelPalette);
     Memo1->clear();
     if (!versionInfo_) {
-        Memo1->appendPlainText(QStringLiteral("No FileVersionInfo found"));
+        Memo1->appendPlainText(tr("No FileVersionInfo found"));
     } else {
         for (const QString& key : VersionKeys) {
             const auto entry = versionInfo_->constFind(key);

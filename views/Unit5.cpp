@@ -20,21 +20,21 @@ struct HandRow {
     int code;
 };
 constexpr std::array<HandRow, 9> HandRows{{
-    {"Royal Flush", vel::RoyalFlush},
-    {"Straight Flush", vel::StraightFlush},
-    {"Four of a Kind", vel::FourOfAKind},
-    {"Full House", vel::FullHouse},
-    {"Flush", vel::Flush},
-    {"Straight", vel::Straight},
-    {"Three of a Kind", vel::ThreeOfAKind},
-    {"Two Pair", vel::TwoPair},
-    {"Pair of Jacks or Better", vel::JacksOrBetter},
+    {QT_TRANSLATE_NOOP("TForm5", "Royal Flush"), vel::RoyalFlush},
+    {QT_TRANSLATE_NOOP("TForm5", "Straight Flush"), vel::StraightFlush},
+    {QT_TRANSLATE_NOOP("TForm5", "Four of a Kind"), vel::FourOfAKind},
+    {QT_TRANSLATE_NOOP("TForm5", "Full House"), vel::FullHouse},
+    {QT_TRANSLATE_NOOP("TForm5", "Flush"), vel::Flush},
+    {QT_TRANSLATE_NOOP("TForm5", "Straight"), vel::Straight},
+    {QT_TRANSLATE_NOOP("TForm5", "Three of a Kind"), vel::ThreeOfAKind},
+    {QT_TRANSLATE_NOOP("TForm5", "Two Pair"), vel::TwoPair},
+    {QT_TRANSLATE_NOOP("TForm5", "Pair of Jacks or Better"), vel::JacksOrBetter},
 }};
 
 } // namespace
 
 TForm5::TForm5(QWidget* mainWindow)
-    : TPointerform(mainWindow, QStringLiteral("vel Zezuv - Payouts"), Border::Sizeable)
+    : TPointerform(mainWindow, tr("vel Zezuv - Payouts"), Border::Sizeable)
     , StringGrid1(new QTableWidget(RowCount - 1, 2, this))
     , StatusBar1(new QStatusBar(this))
 {
@@ -42,7 +42,7 @@ TForm5::TForm5(QWidget* mainWindow)
     Frame().SetMaximumSize(QSize(Scaled(450), Scaled(600)));
 
     StringGrid1->setFont(vel::DesignFont(16));
-    StringGrid1->setAccessibleName(QStringLiteral("Payouts per credit bet"));
+    StringGrid1->setAccessibleName(tr("Payouts per credit bet"));
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     StringGrid1->verticalHeader()->hide();
     StringGrid1->verticalHeader()->setMinimumSectionSize(1);
@@ -54,9 +54,9 @@ TForm5::TForm5(QWidget* mainWindow)
     StatusBar1->setFixedHeight(Scaled(StatusBarDesignHeight));
 
     Frame().SetSize(QSize(316, 330));
-    StringGrid1->setHorizontalHeaderLabels({QStringLiteral("Hand"), QStringLiteral("Payout")});
+    StringGrid1->setHorizontalHeaderLabels({tr("Hand"), tr("Payout")});
     for (int row = 1; row < RowCount; ++row)
-        SetCell(0, row, QString::fromLatin1(HandRows[row - 1].name));
+        SetCell(0, row, tr(HandRows[row - 1].name));
     StringGrid1->setColumnWidth(0, 200);
     StringGrid1->setColumnWidth(1, 100);
     FormResize();

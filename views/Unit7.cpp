@@ -1,8 +1,12 @@
 #include "views/Unit7.h"
 
+#include <QCoreApplication>
+
 namespace {
 
-const QString StrategyText = QStringLiteral(R"(Video Zezuv Strategy
+QString StrategyText()
+{
+    return QCoreApplication::translate("TForm7", R"(Video Zezuv Strategy
 
  1. Four of a kind, straight flush, royal flush
  2. 4 to a royal flush
@@ -33,13 +37,13 @@ Outside straight: four cards in sequence that are open at both ends, so the stra
 
 Inside straight: four cards to a straight with a card missing inside, such as 6, 7, 9, 10. A, 2, 3, 4 and J, Q, K, A are inside straights too, because they sit at an extreme end and can be completed only one way.
 )");
+}
 
 } // namespace
 
 TForm7::TForm7(QWidget* mainWindow)
     : TTextWindow(mainWindow,
-                  {QStringLiteral("vel Zezuv - Strategy"), QSize(509, 453), QSize(200, 150), QSize(662, 424), false,
-                   QStringLiteral("Strategy")},
-                  StrategyText)
+                  {tr("vel Zezuv - Strategy"), QSize(509, 453), QSize(200, 150), QSize(662, 424), false, tr("Strategy")},
+                  StrategyText())
 {
 }

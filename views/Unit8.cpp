@@ -2,11 +2,13 @@
 
 #include "views/VersionInfo.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 QString DonateText()
 {
-    return QStringLiteral(R"(If you enjoy this program and wish to make a donation:
+    return QCoreApplication::translate("TForm8", R"(If you enjoy this program and wish to make a donation:
 
 Please send 5.00 dollars or more through PayPal to %1.
 
@@ -21,8 +23,7 @@ This program is free to use, but donations are welcome. PayPal takes a fee on cr
 
 TForm8::TForm8(QWidget* mainWindow)
     : TTextWindow(mainWindow,
-                  {QStringLiteral("vel Zezuv - Donate"), QSize(392, 271), QSize(200, 150), QSize(), true,
-                   QStringLiteral("Donate")},
+                  {tr("vel Zezuv - Donate"), QSize(392, 271), QSize(200, 150), QSize(), true, tr("Donate")},
                   DonateText())
 {
 }

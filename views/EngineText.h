@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+#include <string_view>
+
+namespace vel {
+
+// An English text of the engine (a hand name in context "Hand", a chart
+// line in "Chart") in the player's language.
+QString EngineText(const char* context, std::string_view english);
+
+// The name of an evaluated hand, "Pair of Kings", in the player's language.
+QString HandNameText(int evaluation);
+
+} // namespace vel
