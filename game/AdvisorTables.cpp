@@ -65,6 +65,13 @@ QFuture<StrategyChart> AdvisorTables::Chart(const PayTable& pays, int bet) const
     });
 }
 
+QFuture<std::optional<BreakEvenRoyal>> AdvisorTables::BreakEven(const PayTable& pays) const
+{
+    return QtConcurrent::run([analyzer = analyzer_, pays]() mutable {
+        return FindBreakEvenRoyal(*analyzer.result(), pays);
+    });
+}
+
 void AdvisorTables::WaitUntilReady()
 {
     analyzer_.waitForFinished();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/BreakEven.h"
 #include "engine/HoldAnalysis.h"
 #include "engine/ReturnTable.h"
 #include "engine/ScheduleReturn.h"
@@ -34,6 +35,8 @@ public:
     QFuture<ReturnTable> Odds(const PayTable& pays, int bet) const;
     // The strategy chart of `pays` at `bet`, likewise.
     QFuture<StrategyChart> Chart(const PayTable& pays, int bet) const;
+    // The royal flush pay at which `pays` breaks even, likewise.
+    QFuture<std::optional<BreakEvenRoyal>> BreakEven(const PayTable& pays) const;
     // Blocks until everything is built.
     void WaitUntilReady();
 
