@@ -28,13 +28,13 @@ constexpr std::int64_t DrawUnits = [] {
 
 using UnitCounts = std::array<std::int64_t, CategoryCount>;
 
-void AddBestHold(const HoldAnalyzer& analyzer, const DistinctDeal& deal, const PayTable& pays, int bet,
-                 UnitCounts& units)
+void AddChosenHold(const ChosenHold& choose, const DistinctDeal& deal, UnitCounts& units)
 {
-    const HoldResult best = analyzer.Analyze(deal.cards, pays, bet).front();
-    const std::int64_t perDraw = DrawUnits / best.draws * deal.weight;
+    const CategoryCounts counts = choose(deal.cards);
+    const std::int64_t draws = std::accumulate(counts.begin(), counts.end(), std::int64_t{0});
+    const std::int64_t perDraw = DrawUnits / draws * deal.weight;
     for (int category = 0; category < CategoryCount; ++category)
-        units[category] += best.counts[category] * perDraw;
+        units[category] += counts[category] * perDraw;
 }
 
 } // namespace
@@ -64,7 +64,7 @@ double ReturnTable::StandardDeviation() const
     return std::sqrt(Variance());
 }
 
-ReturnTable PerfectPlayTable(const HoldAnalyzer& analyzer, const PayTable& pays, int bet, unsigned threads)
+ReturnTable PlayTable(const ChosenHold& choose, const PayTable& pays, int bet, unsigned threads)
 {
     const std::vector<DistinctDeal> deals = DistinctDeals();
     const std::size_t blocks = (deals.size() + DealsPerBlock - 1) / DealsPerBlock;
@@ -72,7 +72,7 @@ ReturnTable PerfectPlayTable(const HoldAnalyzer& analyzer, const PayTable& pays,
     ForEachBlock(blocks, threads, [&](std::size_t block) {
         const std::size_t end = std::min(deals.size(), (block + 1) * DealsPerBlock);
         for (std::size_t d = block * DealsPerBlock; d < end; ++d)
-            AddBestHold(analyzer, deals[d], pays, bet, blockUnits[block]);
+            AddChosenHold(choose, deals[d], blockUnits[block]);
     });
     UnitCounts units{};
     for (const UnitCounts& block : blockUnits) {
@@ -87,6 +87,12 @@ ReturnTable PerfectPlayTable(const HoldAnalyzer& analyzer, const PayTable& pays,
         table.pays[category] = perCredit[category];
     }
     return table;
+}
+
+ReturnTable PerfectPlayTable(const HoldAnalyzer& analyzer, const PayTable& pays, int bet, unsigned threads)
+{
+    return PlayTable(
+        [&](const Hand& dealt) { return analyzer.Analyze(dealt, pays, bet).front().counts; }, pays, bet, threads);
 }
 
 } // namespace vel

@@ -6,6 +6,7 @@
 #include "engine/Parallel.h"
 
 #include <array>
+#include <functional>
 
 namespace vel {
 
@@ -26,9 +27,16 @@ struct ReturnTable {
     double RoyalCycle() const { return 1.0 / probability[RoyalFlush]; }
 };
 
+// The final hands of the hold a way of play chooses for a dealt hand, over
+// every draw; called from up to `threads` threads at once.
+using ChosenHold = std::function<CategoryCounts(const Hand& dealt)>;
+
 // Exact, over every distinct deal with its weight: the hand counts are summed
 // as integers and divided once, so the probabilities add up to 1 to within
 // one rounding each.
+ReturnTable PlayTable(const ChosenHold& choose, const PayTable& pays, int bet, unsigned threads = DefaultThreadCount());
+
+// Every deal held the best way.
 ReturnTable PerfectPlayTable(const HoldAnalyzer& analyzer, const PayTable& pays, int bet,
                              unsigned threads = DefaultThreadCount());
 
