@@ -138,6 +138,14 @@ Walks RunWalks(const HandMoves& hand, const BankrollQuestion& question, int reso
     return walks;
 }
 
+// A level at or above every 95th percentile along the way: Cantelli's
+// inequality leaves at most 1 / (1 + 5^2) of the chance above it for the
+// walk without ruin, and ruin only lowers the credit.
+double ResolvedLevel(const HandMoves& hand, int start, int hands)
+{
+    return std::ceil(start + std::max(0.0, hand.mean) * hands + 5 * std::sqrt(hand.variance * hands)) + 1;
+}
+
 CreditPercentiles CreditsOf(const bankroll::LevelPercentiles& levels, int bet, int rest)
 {
     CreditPercentiles credits{};
@@ -173,8 +181,7 @@ BankrollAnswer AnswerBankroll(const ReturnTable& oneHand, const BankrollQuestion
         return BankrollError::NotAHandTable;
     const int bet = question.bet, hands = question.hands;
     const int start = question.credit / bet, rest = question.credit % bet;
-    const double resolved =
-        std::ceil(start + std::max(0.0, hand->mean) * hands + 5 * std::sqrt(hand->variance * hands)) + 1;
+    const double resolved = ResolvedLevel(*hand, start, hands);
     if (resolved + hands - std::max(1, start - hands) > MaxWalkLevels)
         return BankrollError::TooWide;
 

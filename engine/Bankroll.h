@@ -65,43 +65,51 @@ struct BankrollFigures {
 
 using BankrollAnswer = std::variant<BankrollFigures, BankrollError>;
 
-// What is wrong with the question itself, if anything (the first of the
-// errors above it shows, in their order).
+// What is wrong with the question itself, if anything: the first that
+// applies of the errors up to TooManyHands, in their order.
 std::optional<BankrollError> CheckBankrollQuestion(const BankrollQuestion& question);
 
-// Exact figures from the distribution of one hand's result (`oneHand`:
-// perfect or chart play of a pay table at the question's bet), not a
-// simulation. In whole bets the credit k is a walk that loses at most one
-// bet a hand and is ruined at 0; the ways the figures come about:
+// The figures from the distribution of one hand's result (`oneHand`:
+// perfect or chart play of a pay table at the question's bet), by walks over
+// the credit, not by simulation. In whole bets the credit k is a walk that
+// falls at most one bet a hand and is ruined at 0; p is the royal's chance.
 //
-// - Ruin, the percentiles and the spread: the distribution of the credit is
-//   carried hand by hand over every credit up to a ceiling Q + m, m the hands
-//   left. Q = k + max(0, mean) * hands + 5 sd sqrt(hands) in bets lies above
-//   every 95th percentile along the way (Cantelli's inequality puts at most
-//   1/26 of the chance above it), and a credit above Q + m can neither end at
-//   or below Q nor be ruined, as it falls at most one bet a hand: the chance
-//   above the ceiling leaves the walk and changes none of these figures.
-// - The mean: the game's mean result times the expected number of hands
-//   played (Wald's identity; the hands played follow from the ruin curve).
-// - Royal within the hands: the chance of no royal yet is carried the same
-//   way; a credit above the hands left can no longer be ruined, and its
-//   chance of no royal in m more hands is (1 - p)^m.
-// - Royal before ruin: as the credit falls one bet at a time, the chance of
-//   ruin before a royal from k bets is q^k, q the smallest root of
-//   q = sum over the hands other than the royal of P(pays a) q^a.
-// - The credit needed: the chance of ruin within n hands from every credit
-//   at once, n = 1..hands, by the same walk run backwards; it falls as the
-//   credit grows, so the first credit at or under the target is the answer.
+// - The credit needed: a walk backwards gives the risk of ruin within m
+//   hands from every credit at once, m = 1..hands. The risk falls as the
+//   credit rises, so the first credit at or under a target is the answer.
+//   Above its reach r(m) the risk within m hands is negligible (below 1e-15,
+//   and let go).
+// - Ruin and its curve, the percentiles and the spread along the way: the
+//   distribution of the credit carried hand by hand. It keeps every credit
+//   up to Q = k + max(0, mean) * hands + 5 sd sqrt(hands), which lies at or
+//   above every 95th percentile along the way (Cantelli's inequality leaves
+//   at most 1/26 of the chance above it), and lets a credit more than r(m)
+//   above Q, m hands left, leave: it could come back to Q, or to ruin, only
+//   with a negligible chance.
+// - The mean: the mean result of a hand times the expected number of hands
+//   played, which the ruin curve gives (Wald's identity).
+// - Royal within the hands: the chance of no royal yet, carried the same
+//   way; a credit above r(m) plays the m hands left, and then sees no royal
+//   with chance (1 - p)^m.
+// - Royal before ruin, however long it takes: the credit falls one bet at a
+//   time, so ruin before a royal from k bets has chance q^k, q the smallest
+//   root of q = sum over the other hands of P(pays a) q^a (a in bets),
+//   found by Newton's method to rounding.
 //
-// None is bounded but for this: where the chance at the low or high end of
-// a walk falls below 1e-280, that end is let go (a ruin chance so small
-// counts as none), which moves no figure by more than 1e-260. A percentile
-// takes the cumulative chance as reaching its level within 1e-12, so that
-// rounding cannot move it across an exact tie.
+// How far from exact: besides rounding, the chances (ruin, its curve, the
+// royal figures) are off by less than 1e-9 in all: the walks forward let go
+// of the ends of their windows where the chance is at most 1e-20, and of
+// the credits out of reach as above. A percentile is the smallest credit
+// whose cumulative chance reaches its level less 1e-9, so that neither this
+// nor rounding moves it across an exact tie; the mean is off by less than
+// hands * |mean result| * 1e-9 bets, and the credit needed is exact unless
+// a risk lies within 1e-9 of its target.
 //
-// The three walks run on up to `threads` threads. Each takes about
-// hands^2 * (the distinct pays) steps: well under a second for 10,000 hands.
-// Safe to call from any thread; a stop request ends it early with Stopped.
+// Each walk takes about hands x (the credits it holds) x (the distinct
+// pays) steps: a fraction of a second up to 10,000 credits and hands, some
+// seconds at the limits (see velbench). The walk backwards runs first, the
+// other two on up to `threads` threads. Safe to call from any thread, such
+// as a window's worker; a stop request ends it early with Stopped.
 BankrollAnswer AnswerBankroll(const ReturnTable& oneHand, const BankrollQuestion& question, std::stop_token stop = {},
                               unsigned threads = DefaultThreadCount());
 
