@@ -1,7 +1,9 @@
 // Prints the strategy chart of a schedule and bet with its exact return:
 //   velstrategy --schedule 0..5 --bet 1..5
 //   velstrategy --all          (the six schedules at bets 5 and 1, timed)
+//   velstrategy --bankroll C --hands N ...   (see BankrollCommand.h)
 
+#include "BankrollCommand.h"
 #include "engine/StrategyChart.h"
 
 #include <chrono>
@@ -67,6 +69,9 @@ std::vector<Request> Parse(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
+    const std::span<char* const> arguments(argv + 1, static_cast<std::size_t>(argc - 1));
+    if (velstrategy::AsksForBankroll(arguments))
+        return velstrategy::RunBankrollCommand(arguments);
     const std::vector<Request> requests = Parse(argc, argv);
     if (requests.empty()) {
         std::fprintf(stderr, "usage: velstrategy --schedule 0..5 --bet 1..5\n       velstrategy --all\n");
