@@ -2,9 +2,10 @@
 // sequence of hands, a walk whose distribution can be written down, and
 // closed forms. tst_bankroll_play plays sessions through the round and asks
 // the command line.
-#include "engine/Bankroll.h"
 #include "engine/ChartPlay.h"
 #include "engine/StrategyChart.h"
+
+#include "BankrollAnswers.h"
 
 #include <QTest>
 
@@ -21,7 +22,6 @@ Q_DECLARE_METATYPE(vel::ReturnTable)
 
 namespace {
 
-constexpr int EightFive = 3;
 // A percentile is the smallest credit whose cumulative chance reaches its
 // level, to within the engine's stated bound.
 constexpr double PercentileSlack = 1e-9;
@@ -40,15 +40,6 @@ ReturnTable Toy(std::initializer_list<ToyHand> hands)
         table.pays[hand.category] = hand.pays;
     }
     return table;
-}
-
-BankrollFigures FiguresOf(const ReturnTable& oneHand, const BankrollQuestion& question)
-{
-    const BankrollAnswer answer = AnswerBankroll(oneHand, question);
-    if (const auto* error = std::get_if<BankrollError>(&answer))
-        qFatal("no figures for %d credits, %d hands, bet %d: error %d", question.credit, question.hands,
-               question.bet, static_cast<int>(*error));
-    return std::get<BankrollFigures>(answer);
 }
 
 // Credits with their chance, ascending.
@@ -157,7 +148,7 @@ private slots:
     void chartPlayMatchesTheChartReturn();
 
 private:
-    const ReturnTable& EightFiveAt(int bet);
+    const ReturnTable& EightFiveScheduleAt(int bet);
 
     std::optional<HoldAnalyzer> analyzer_;
     std::map<int, ReturnTable> eightFive_; // by bet, as asked for
@@ -168,11 +159,11 @@ void BankrollTest::initTestCase()
     analyzer_.emplace();
 }
 
-const ReturnTable& BankrollTest::EightFiveAt(int bet)
+const ReturnTable& BankrollTest::EightFiveScheduleAt(int bet)
 {
     const auto [table, fresh] = eightFive_.try_emplace(bet);
     if (fresh)
-        table->second = PerfectPlayTable(*analyzer_, PayTable::ForSchedule(EightFive), bet);
+        table->second = PerfectPlayTable(*analyzer_, PayTable::ForSchedule(EightFiveSchedule), bet);
     return table->second;
 }
 
@@ -193,9 +184,9 @@ void BankrollTest::everySequenceOfHands()
     QFETCH(int, credit);
     QFETCH(int, bet);
     QFETCH(int, hands);
-    Sequences sequences(EightFiveAt(bet), bet, hands);
+    Sequences sequences(EightFiveScheduleAt(bet), bet, hands);
     sequences.Play(credit, 0, 1.0, false);
-    const BankrollFigures figures = FiguresOf(EightFiveAt(bet), {credit, hands, bet});
+    const BankrollFigures figures = FiguresOf(EightFiveScheduleAt(bet), {credit, hands, bet});
     QCOMPARE(figures.ruinedByHand.size(), sequences.ruinedByHand.size());
     for (std::size_t n = 0; n < sequences.ruinedByHand.size(); ++n)
         QVERIFY2(std::abs(figures.ruinedByHand[n] - sequences.ruinedByHand[n]) < 1e-12, qPrintable(QString::number(n)));
@@ -295,13 +286,13 @@ void BankrollTest::creditForRiskIsTheSmallest()
 {
     QFETCH(int, bet);
     QFETCH(int, hands);
-    const BankrollFigures figures = FiguresOf(EightFiveAt(bet), {100, hands, bet});
+    const BankrollFigures figures = FiguresOf(EightFiveScheduleAt(bet), {100, hands, bet});
     for (std::size_t target = 0; target < RuinRiskTargets.size(); ++target) {
         const int credit = figures.creditForRisk[target];
         QCOMPARE(credit % bet, 0);
-        QVERIFY(FiguresOf(EightFiveAt(bet), {credit, hands, bet}).riskOfRuin <= RuinRiskTargets[target]);
+        QVERIFY(FiguresOf(EightFiveScheduleAt(bet), {credit, hands, bet}).riskOfRuin <= RuinRiskTargets[target]);
         if (credit - 1 >= bet)
-            QVERIFY(FiguresOf(EightFiveAt(bet), {credit - 1, hands, bet}).riskOfRuin > RuinRiskTargets[target]);
+            QVERIFY(FiguresOf(EightFiveScheduleAt(bet), {credit - 1, hands, bet}).riskOfRuin > RuinRiskTargets[target]);
     }
     QVERIFY(figures.creditForRisk[0] >= figures.creditForRisk[1]);
     QVERIFY(figures.creditForRisk[1] >= figures.creditForRisk[2]);
@@ -312,7 +303,7 @@ void BankrollTest::badInputsAreRefused_data()
     QTest::addColumn<BankrollQuestion>("question");
     QTest::addColumn<ReturnTable>("hand");
     QTest::addColumn<BankrollError>("error");
-    const ReturnTable& game = EightFiveAt(MaxBet);
+    const ReturnTable& game = EightFiveScheduleAt(MaxBet);
     ReturnTable notWhole = game, shortOfOne = game, negative = game;
     notWhole.pays[Flush] = 5.5;
     shortOfOne.probability[Nothing] -= 0.01;
@@ -348,11 +339,11 @@ void BankrollTest::badInputsAreRefused()
 
 void BankrollTest::limitsAcceptedAndStopHonoured()
 {
-    QVERIFY(std::holds_alternative<BankrollFigures>(AnswerBankroll(EightFiveAt(5), {5, 1, 5})));
-    QVERIFY(std::holds_alternative<BankrollFigures>(AnswerBankroll(EightFiveAt(1), {MaxBankrollCredit, 2, 1})));
+    QVERIFY(std::holds_alternative<BankrollFigures>(AnswerBankroll(EightFiveScheduleAt(5), {5, 1, 5})));
+    QVERIFY(std::holds_alternative<BankrollFigures>(AnswerBankroll(EightFiveScheduleAt(1), {MaxBankrollCredit, 2, 1})));
     std::stop_source stop;
     stop.request_stop();
-    const BankrollAnswer stopped = AnswerBankroll(EightFiveAt(5), {1000, 2000, 5}, stop.get_token());
+    const BankrollAnswer stopped = AnswerBankroll(EightFiveScheduleAt(5), {1000, 2000, 5}, stop.get_token());
     QVERIFY(std::holds_alternative<BankrollError>(stopped));
     QCOMPARE(std::get<BankrollError>(stopped), BankrollError::Stopped);
 }
@@ -360,7 +351,7 @@ void BankrollTest::limitsAcceptedAndStopHonoured()
 // The chart's return, found by the chart generator its own way.
 void BankrollTest::chartPlayMatchesTheChartReturn()
 {
-    const PayTable pays = PayTable::ForSchedule(EightFive);
+    const PayTable pays = PayTable::ForSchedule(EightFiveSchedule);
     const StrategyChart chart = GenerateChart(*analyzer_, pays, MaxBet);
     const ReturnTable chartPlay = ChartPlayTable(*analyzer_, chart.lines, pays, MaxBet);
     QVERIFY2(std::abs(chartPlay.Return() - chart.chartReturn) < 1e-12, qPrintable(QString::number(chartPlay.Return())));
@@ -368,7 +359,7 @@ void BankrollTest::chartPlayMatchesTheChartReturn()
     for (double probability : chartPlay.probability)
         total += probability;
     QVERIFY(std::abs(total - 1) < 1e-12);
-    QVERIFY(chartPlay.Return() < EightFiveAt(MaxBet).Return());
+    QVERIFY(chartPlay.Return() < EightFiveScheduleAt(MaxBet).Return());
 }
 
 QTEST_GUILESS_MAIN(BankrollTest)

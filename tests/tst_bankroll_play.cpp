@@ -1,9 +1,10 @@
 // The exact bankroll figures against sessions played through the table's
 // round, and as the command line prints them.
-#include "engine/Bankroll.h"
 #include "engine/ChartPlay.h"
 #include "engine/StrategyChart.h"
 #include "game/HeadlessPlay.h"
+
+#include "BankrollAnswers.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -19,17 +20,8 @@ using namespace vel;
 
 namespace {
 
-constexpr int EightFive = 3;
 // The two-sided normal quantile of a 99.9 % interval.
 constexpr double Z = 3.29;
-
-BankrollFigures FiguresOf(const ReturnTable& oneHand, const BankrollQuestion& question)
-{
-    const BankrollAnswer answer = AnswerBankroll(oneHand, question);
-    if (const auto* error = std::get_if<BankrollError>(&answer))
-        qFatal("no figures: error %d", static_cast<int>(*error));
-    return std::get<BankrollFigures>(answer);
-}
 
 // The best hold of every deal, found once for each deal up to a renaming of
 // the suits (134,459 of them) and looked up after that.
@@ -75,6 +67,44 @@ private:
     int bet_;
     std::unordered_map<std::uint64_t, std::array<unsigned, 4>> heldBySlot_; // the ranks held in each slot
 };
+
+struct SessionTally {
+    int ruined = 0;
+    int royals = 0;           // sessions with at least one royal flush
+    std::vector<int> credits; // at the end, ascending
+};
+
+// Sessions of perfect play of 8 / 5. The round's own game starts afresh
+// whenever its credit would cut the bet; each session's credit is counted here.
+SessionTally PlaySessions(const HoldAnalyzer& analyzer, const BankrollQuestion& question, int sessions)
+{
+    TableRound round;
+    round.GameDeck() = Deck(StandardDeckSize, [time = 20'240'601u]() mutable { return time++; });
+    round.ResetGame();
+    round.SetSchedule(EightFiveSchedule);
+    round.ChooseBet(question.bet);
+    BestHolds best(analyzer, round.Pays(), question.bet);
+    const HoldChooser choose = [&best](const Hand& dealt) { return best(dealt); };
+    SessionTally tally;
+    for (int session = 0; session < sessions; ++session) {
+        int credit = question.credit;
+        bool royal = false;
+        for (int hand = 0; hand < question.hands && credit >= question.bet; ++hand) {
+            if (round.State().Credit < question.bet)
+                round.ResetGame();
+            const HandOutcome outcome = PlayHand(round, choose);
+            if (outcome.bet != question.bet)
+                return {};
+            credit += outcome.payout - outcome.bet;
+            royal = royal || CategoryOf(outcome.evaluation) == RoyalFlush;
+        }
+        tally.ruined += credit < question.bet;
+        tally.royals += royal;
+        tally.credits.push_back(credit);
+    }
+    std::sort(tally.credits.begin(), tally.credits.end());
+    return tally;
+}
 
 // A fraction seen in `count` tries against its chance.
 bool WithinInterval(double seen, double chance, int count)
@@ -132,60 +162,36 @@ private:
 };
 
 // 8 / 5 at bet 5, 1,000 credits, 2,000 hands: sessions dealt, held the best
-// way, drawn and paid by the round, with a seeded deck. The round's own game
-// starts afresh whenever its credit would cut the bet; the session's credit
-// is counted here.
+// way, drawn and paid by the round with a seeded deck, against the figures.
 void BankrollPlayTest::sessionsThroughTheRoundAgree()
 {
-    constexpr int Sessions = 1200, Credit = 1000, Hands = 2000, Bet = 5;
-    const BankrollFigures exact = FiguresOf(PerfectPlay(EightFive, Bet), {Credit, Hands, Bet});
-    TableRound round;
-    round.GameDeck() = Deck(StandardDeckSize, [time = 20'240'601u]() mutable { return time++; });
-    round.ResetGame();
-    round.SetSchedule(EightFive);
-    round.ChooseBet(Bet);
-    BestHolds best(*analyzer_, round.Pays(), Bet);
-    const HoldChooser choose = [&best](const Hand& dealt) { return best(dealt); };
-    int ruined = 0, royals = 0;
-    std::vector<int> credits;
-    for (int session = 0; session < Sessions; ++session) {
-        int credit = Credit;
-        bool royal = false;
-        for (int hand = 0; hand < Hands && credit >= Bet; ++hand) {
-            if (round.State().Credit < Bet)
-                round.ResetGame();
-            const HandOutcome outcome = PlayHand(round, choose);
-            QCOMPARE(outcome.bet, Bet);
-            credit += outcome.payout - Bet;
-            royal = royal || CategoryOf(outcome.evaluation) == RoyalFlush;
-        }
-        ruined += credit < Bet;
-        royals += royal;
-        credits.push_back(credit);
-    }
-    QVERIFY2(WithinInterval(double(ruined) / Sessions, exact.riskOfRuin, Sessions),
-             qPrintable(QString::number(ruined)));
-    QVERIFY2(WithinInterval(double(royals) / Sessions, exact.royalWithinHands, Sessions),
-             qPrintable(QString::number(royals)));
+    constexpr int Sessions = 1200;
+    constexpr BankrollQuestion Question{1000, 2000, MaxBet};
+    const BankrollFigures exact = FiguresOf(PerfectPlay(EightFiveSchedule, MaxBet), Question);
+    const SessionTally tally = PlaySessions(*analyzer_, Question, Sessions);
+    QCOMPARE(static_cast<int>(tally.credits.size()), Sessions);
+    QVERIFY2(WithinInterval(double(tally.ruined) / Sessions, exact.riskOfRuin, Sessions),
+             qPrintable(QString::number(tally.ruined)));
+    QVERIFY2(WithinInterval(double(tally.royals) / Sessions, exact.royalWithinHands, Sessions),
+             qPrintable(QString::number(tally.royals)));
     double sum = 0, squares = 0;
-    for (int credit : credits) {
+    for (int credit : tally.credits) {
         sum += credit;
         squares += double(credit) * credit;
     }
     const double mean = sum / Sessions, spread = std::sqrt((squares - Sessions * mean * mean) / (Sessions - 1));
     QVERIFY2(std::abs(mean - exact.meanCredit) <= Z * spread / std::sqrt(Sessions), qPrintable(QString::number(mean)));
-    std::sort(credits.begin(), credits.end());
+    // Each percentile: at least its level at or below it, at most its level a bet below it.
+    const auto atOrBelow = [&](std::int64_t credit) {
+        return double(std::upper_bound(tally.credits.begin(), tally.credits.end(), credit) - tally.credits.begin())
+               / Sessions;
+    };
     for (std::size_t i = 0; i < CreditPercentileLevels.size(); ++i) {
-        const auto atOrBelow = [&](std::int64_t credit) {
-            return double(std::upper_bound(credits.begin(), credits.end(), credit) - credits.begin()) / Sessions;
-        };
-        const double level = CreditPercentileLevels[i];
-        const std::int64_t percentile = exact.creditPercentiles[i];
-        QVERIFY(atOrBelow(percentile) >= level - Z * std::sqrt(level * (1 - level) / Sessions));
-        QVERIFY(atOrBelow(percentile - Bet) <= level + Z * std::sqrt(level * (1 - level) / Sessions));
+        const double level = CreditPercentileLevels[i], margin = Z * std::sqrt(level * (1 - level) / Sessions);
+        QVERIFY(atOrBelow(exact.creditPercentiles[i]) >= level - margin);
+        QVERIFY(atOrBelow(exact.creditPercentiles[i] - Question.bet) <= level + margin);
     }
 }
-
 
 void BankrollPlayTest::toolPrintsFigures_data()
 {
@@ -194,7 +200,7 @@ void BankrollPlayTest::toolPrintsFigures_data()
     QTest::addColumn<int>("bet");
     QTest::addColumn<bool>("chart");
     QTest::newRow("8 / 5, bet 5")
-        << QStringList{"--bankroll", "1000", "--hands", "2000", "--schedule", "3", "--bet", "5"} << EightFive << 5
+        << QStringList{"--bankroll", "1000", "--hands", "2000", "--schedule", "3", "--bet", "5"} << EightFiveSchedule << 5
         << false;
     QTest::newRow("the default schedule and bet, chart play")
         << QStringList{"--chart", "--hands", "500", "--bankroll", "300"} << DefaultPaySchedule << MaxBet << true;
