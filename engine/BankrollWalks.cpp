@@ -74,7 +74,7 @@ struct HandPlayed {
 };
 
 // One hand from `from` over `window` into `to`; the window becomes the next.
-HandPlayed PlayHand(const Moves& moves, const Chances& from, Window& window, Chances& to, int ceiling)
+HandPlayed WalkOneHand(const Moves& moves, const Chances& from, Window& window, Chances& to, int ceiling)
 {
     const int reach = moves.empty() ? -1 : moves.back().gain;
     const Window next{std::max(1, window.low - 1), std::min(window.high + reach, ceiling)};
@@ -171,7 +171,7 @@ SessionWalk WalkSession(const Moves& moves, int start, const RiskWalk& risk, int
         // only with a negligible chance.
         const int ceiling = resolved + risk.reach[hands - n];
         Chances& now = chances[n % 2];
-        ruined += PlayHand(moves, chances[(n - 1) % 2], window, now, ceiling).ruined;
+        ruined += WalkOneHand(moves, chances[(n - 1) % 2], window, now, ceiling).ruined;
         walk.ruinedByHand.push_back(ruined);
         if (n % sampleEvery == 0 || n == hands)
             walk.spread.push_back({n, Percentiles(now, window, ruined)});
@@ -194,7 +194,7 @@ double RoyalWithin(const Moves& others, double royal, int start, const RiskWalk&
         found += royal * before.Sum(window.low, window.high);
         // Above its reach a credit plays every hand left, bar a negligible chance.
         const int left = hands - n;
-        found += PlayHand(others, before, window, noRoyal[n % 2], risk.reach[left]).rose * RoyalIn(royal, left);
+        found += WalkOneHand(others, before, window, noRoyal[n % 2], risk.reach[left]).rose * RoyalIn(royal, left);
     }
     return found;
 }
