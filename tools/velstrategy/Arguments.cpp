@@ -48,7 +48,8 @@ public:
         if (option == "--bet")
             return Set(arguments_.bet, WholeNumber(value, 1, vel::MaxBet), "--bet takes 1 to 5", value);
         if (option == "--pays") {
-            arguments_.task = Arguments::Task::PayTable;
+            if (arguments_.task != Arguments::Task::Hand)
+                arguments_.task = Arguments::Task::PayTable;
             return Set(arguments_.pays, PayList(value),
                        "--pays takes ten whole pays from 0 to 100000, apart by commas", value);
         }
