@@ -1,8 +1,7 @@
 #pragma once
 
-#include "engine/HoldAnalysis.h"
 #include "engine/PaySchedule.h"
-#include "engine/Parallel.h"
+#include "engine/StrategyChartDeals.h"
 
 #include <optional>
 
@@ -17,7 +16,6 @@ struct BreakEvenRoyal {
 // The smallest whole royal flush pay per credit at the highest bet from
 // which perfect play returns at least 100 %, the other pays as `pays` has
 // them; none when even MaxPayPerCredit falls short.
-std::optional<BreakEvenRoyal> FindBreakEvenRoyal(const HoldAnalyzer& analyzer, const PayTable& pays,
-                                                 unsigned threads = DefaultThreadCount());
+std::optional<BreakEvenRoyal> FindBreakEvenRoyal(const ChartDeals& deals, const PayTable& pays);
 
 } // namespace vel

@@ -6,27 +6,13 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
-#include <numeric>
 #include <vector>
 
 namespace vel {
 
 namespace {
 
-constexpr int HandSize = 5;
-constexpr int UnseenCards = StandardDeckSize - HandSize;
 constexpr std::size_t DealsPerBlock = 1024;
-
-// A common multiple of the numbers of draws of every hold, so that each
-// deal's final hands count in whole units.
-constexpr std::int64_t DrawUnits = [] {
-    std::int64_t units = 1;
-    for (int drawn = 0; drawn <= HandSize; ++drawn)
-        units = std::lcm(units, std::int64_t{Binomial(UnseenCards, drawn)});
-    return units;
-}();
-
-using UnitCounts = std::array<std::int64_t, CategoryCount>;
 
 void AddChosenHold(const ChosenHold& choose, const DistinctDeal& deal, UnitCounts& units)
 {
@@ -64,6 +50,12 @@ double ReturnTable::StandardDeviation() const
     return std::sqrt(Variance());
 }
 
+ReturnTable PerfectPlayTable(const HoldAnalyzer& analyzer, const PayTable& pays, int bet, unsigned threads)
+{
+    return PlayTable(
+        [&](const Hand& dealt) { return analyzer.Analyze(dealt, pays, bet).front().counts; }, pays, bet, threads);
+}
+
 ReturnTable PlayTable(const ChosenHold& choose, const PayTable& pays, int bet, unsigned threads)
 {
     const std::vector<DistinctDeal> deals = DistinctDeals();
@@ -79,20 +71,19 @@ ReturnTable PlayTable(const ChosenHold& choose, const PayTable& pays, int bet, u
         for (int category = 0; category < CategoryCount; ++category)
             units[category] += block[category];
     }
+    return PerfectPlayTable(units, pays, bet);
+}
+
+ReturnTable PerfectPlayTable(const UnitCounts& units, const PayTable& pays, int bet)
+{
     ReturnTable table;
-    const double allUnits = static_cast<double>(DrawUnits) * Binomial(StandardDeckSize, HandSize);
+    const double allUnits = static_cast<double>(DrawUnits) * FiveCardHands;
     const PayVector perCredit = PayVectorFor(pays, bet);
     for (int category = 0; category < CategoryCount; ++category) {
         table.probability[category] = static_cast<double>(units[category]) / allUnits;
         table.pays[category] = perCredit[category];
     }
     return table;
-}
-
-ReturnTable PerfectPlayTable(const HoldAnalyzer& analyzer, const PayTable& pays, int bet, unsigned threads)
-{
-    return PlayTable(
-        [&](const Hand& dealt) { return analyzer.Analyze(dealt, pays, bet).front().counts; }, pays, bet, threads);
 }
 
 } // namespace vel

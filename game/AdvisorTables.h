@@ -2,6 +2,7 @@
 
 #include "engine/BreakEven.h"
 #include "engine/HoldAnalysis.h"
+#include "engine/PayTableFigures.h"
 #include "engine/ReturnTable.h"
 #include "engine/ScheduleReturn.h"
 #include "engine/StrategyChart.h"
@@ -9,6 +10,7 @@
 #include <QFuture>
 
 #include <memory>
+#include <optional>
 
 namespace vel {
 
@@ -31,7 +33,10 @@ public:
     bool TablesReady() const { return analyzer_.isFinished(); }
     // Finishes once the twelve returns are known.
     QFuture<ScheduleReturns> Returns() const { return returns_; }
-    // The return table of perfect play, worked out once the tables exist.
+    // The figures of any pay table come from the deals walked once, the
+    // first time one is asked for: about a second on a worker thread, then
+    // tens of milliseconds a table.
+    // The return table of perfect play.
     QFuture<ReturnTable> Odds(const PayTable& pays, int bet) const;
     // The strategy chart of `pays` at `bet`, likewise.
     QFuture<StrategyChart> Chart(const PayTable& pays, int bet) const;
@@ -41,7 +46,10 @@ public:
     void WaitUntilReady();
 
 private:
+    QFuture<std::shared_ptr<const ChartDeals>> Deals() const;
+
     QFuture<std::shared_ptr<const HoldAnalyzer>> analyzer_;
+    mutable std::optional<QFuture<std::shared_ptr<const ChartDeals>>> deals_; // from the first figures asked for
     QFuture<ScheduleReturns> returns_;
 };
 

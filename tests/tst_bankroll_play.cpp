@@ -237,20 +237,27 @@ void BankrollPlayTest::toolRefusesBadArguments_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("fault"); // as the message names it
     const QStringList session{"--bankroll", "1000", "--hands", "10"};
-    QTest::newRow("credit below the bet") << QStringList{"--bankroll", "4", "--hands", "10"} << "below the bet of 5";
+    QTest::newRow("credit below the bet") << QStringList{"--bankroll", "4", "--hands", "10"}
+                                          << "the credit of 4 is below the bet of 5";
+    QTest::newRow("credit below bet 3") << QStringList{"--bankroll", "2", "--hands", "10", "--bet", "3"}
+                                        << "the credit of 2 is below the bet of 3";
     QTest::newRow("credit over the limit") << QStringList{"--bankroll", "1000001", "--hands", "10"} << "--bankroll";
     QTest::newRow("credit not a number") << QStringList{"--bankroll", "lots", "--hands", "10"} << "'lots'";
     QTest::newRow("no hands") << QStringList{"--bankroll", "1000", "--hands", "0"} << "--hands";
     QTest::newRow("hands over the limit") << QStringList{"--bankroll", "1000", "--hands", "100001"} << "--hands";
-    QTest::newRow("hands missing") << QStringList{"--bankroll", "1000"} << "--hands is missing";
+    QTest::newRow("hands missing") << QStringList{"--bankroll", "1000"} << "--bankroll needs --hands";
+    QTest::newRow("hands without a bankroll") << QStringList{"--hands", "10", "--chart"} << "go with --bankroll";
     QTest::newRow("bet 6") << (session + QStringList{"--bet", "6"}) << "--bet";
     QTest::newRow("bet without a value") << (session + QStringList{"--bet"}) << "--bet needs a value";
     QTest::newRow("schedule 6") << (session + QStringList{"--schedule", "6"}) << "--schedule";
     QTest::newRow("nine pays") << (session + QStringList{"--pays", "800,250,50,25,9,6,4,3,2"}) << "--pays";
     QTest::newRow("schedule and pays")
-        << (session + QStringList{"--schedule", "3", "--pays", "800,250,50,25,9,6,4,3,2,1"}) << "not both";
-    QTest::newRow("hands twice") << (session + QStringList{"--hands", "20"}) << "--hands is given twice";
-    QTest::newRow("unknown argument") << (session + QStringList{"--loud"}) << "'--loud'";
+        << (session + QStringList{"--schedule", "3", "--pays", "800,250,50,25,9,6,4,3,2,1"}) << "both name a pay table";
+    QTest::newRow("a hand as well") << (session + QStringList{"--hand", "Kh Kd 9c 8d 3d"}) << "--hand";
+    QTest::newRow("unknown option") << (session + QStringList{"--loud", "yes"}) << "unknown option --loud";
+    QTest::newRow("too wide for the walk")
+        << QStringList{"--bankroll", "100", "--hands", "100000", "--pays", "800,250,50,25,9,6,4,3,2,100000"}
+        << "too far";
 }
 
 // A message naming the fault, exit status 2 and nothing on standard output.

@@ -2,9 +2,11 @@
 // returns with perfect play and the time the bankroll figures take.
 
 #include "engine/Bankroll.h"
+#include "engine/BreakEven.h"
 #include "engine/FastEvaluator.h"
 #include "engine/HoldAnalysis.h"
 #include "engine/ScheduleReturn.h"
+#include "engine/PayTableFigures.h"
 #include "engine/StrategyChart.h"
 
 #include <sys/resource.h>
@@ -125,10 +127,10 @@ void BenchmarkCharts(unsigned threads)
         }
     }
     const auto walkStart = Clock::now();
-    const ChartDeals deals(analyzer, payVectors, threads);
+    const ChartDeals deals(analyzer, threads);
     const double walk = SecondsSince(walkStart);
     const auto searchStart = Clock::now();
-    const std::vector<StrategyChart> charts = GenerateCharts(deals, threads);
+    const std::vector<StrategyChart> charts = GenerateCharts(deals, payVectors, threads);
     const double search = SecondsSince(searchStart);
     std::printf("strategy charts, six schedules x two royal rates: %.3f s from nothing on %u threads "
                 "(tables %.3f s, deal walk %.3f s, ordering and exact returns %.3f s)\n",
@@ -140,6 +142,55 @@ void BenchmarkCharts(unsigned threads)
                     i < PaySchedules.size() ? MaxBet : 1, chart.chartReturn * 100, chart.perfectReturn * 100,
                     (chart.perfectReturn - chart.chartReturn) * 100, chart.lines.size());
     }
+}
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// Pay tables a player might type: the six schedules at both royal rates'
+// bets, and machines that differ from them in one pay or more.
+std::vector<std::pair<PayTable, int>> TypedTables()
+{
+    std::vector<std::pair<PayTable, int>> tables;
+    for (int bet : {MaxBet, 1}) {
+        for (int schedule = 0; schedule < static_cast<int>(PaySchedules.size()); ++schedule)
+            tables.push_back({PayTable::ForSchedule(schedule), bet});
+    }
+    for (const PayList& pays : {PayList{1000, 250, 50, 25, 8, 5, 4, 3, 2, 1}, PayList{800, 250, 50, 40, 9, 6, 4, 3, 2, 1},
+                                PayList{4000, 250, 100, 50, 9, 6, 4, 3, 2, 1}, PayList{800, 250, 50, 25, 7, 5, 4, 3, 1, 1},
+                                PayList{800, 250, 50, 25, 9, 6, 5, 3, 2, 1}, PayList{250, 250, 50, 25, 9, 6, 4, 3, 2, 1}})
+        tables.push_back({*PayTable::FromPays(pays), MaxBet});
+    return tables;
+}
+
+// What the advisor and velstrategy pay for a changed pay table once the
+// deals are walked: return, odds and chart, then the break-even royal.
+void BenchmarkPayTables(const HoldAnalyzer& analyzer, unsigned threads)
+{
+    auto start = Clock::now();
+    const ChartDeals deals(analyzer, threads);
+    std::printf("deals walked once for any pay table: %.0f ms on %u threads, %zu holds kept\n",
+                SecondsSince(start) * 1e3, threads, deals.HoldCount());
+    PairedWork halves(threads);
+    std::vector<double> figures, breakEven;
+    for (const auto& [pays, bet] : TypedTables()) {
+        start = Clock::now();
+        const PayTableFigures result = FiguresFor(deals, pays, bet, halves);
+        figures.push_back(SecondsSince(start) * 1e3);
+        if (result.odds.Return() <= 0)
+            std::printf("no return?\n");
+        start = Clock::now();
+        FindBreakEvenRoyal(deals, pays);
+        breakEven.push_back(SecondsSince(start) * 1e3);
+    }
+    std::printf("Pay table changed: %.0f ms\n", Median(figures));
+    std::printf("  return, odds and chart, median of %zu tables on %u threads; slowest %.0f ms\n", figures.size(),
+                threads, *std::max_element(figures.begin(), figures.end()));
+    std::printf("Break-even royal: %.0f ms (median), slowest %.0f ms\n", Median(breakEven),
+                *std::max_element(breakEven.begin(), breakEven.end()));
 }
 
 // Sessions of 8 / 5 up to the limits. Up to 10,000 credits and hands an
@@ -214,6 +265,7 @@ int main()
                 SecondsSince(start), threads);
 
     BenchmarkCharts(threads);
+    BenchmarkPayTables(fresh, threads);
     BenchmarkBankroll(fresh, threads);
 
     rusage usage{};

@@ -1,20 +1,11 @@
 #pragma once
 
-// velstrategy --bankroll C --hands N [--schedule S | --pays a,b,c,d,e,f,g,h,i,j] [--bet B] [--chart]
-// prints the exact bankroll figures of a session: C credits, N hands at most,
-// perfect play (or the strategy chart's with --chart) of a schedule (the
-// default one unless given) or of ten pays, royal flush at bet 5 first, at
-// bet B (5 unless given).
+#include "Arguments.h"
 
-#include <span>
+#include <string>
 
-namespace velstrategy {
-
-// True when the arguments ask for the bankroll figures.
-bool AsksForBankroll(std::span<char* const> arguments);
-
-// Prints the figures on standard output and returns 0; or names the fault
-// in the arguments on standard error, prints nothing else, and returns 2.
-int RunBankrollCommand(std::span<char* const> arguments);
-
-} // namespace velstrategy
+// velstrategy --bankroll C --hands N [--schedule S | --pays ...] [--bet B] [--chart]:
+// prints the exact bankroll figures of the session, with perfect play or,
+// with --chart, the strategy chart's. Returns the fault when the engine
+// finds the question beyond its reach, else an empty text.
+std::string PrintBankroll(const Arguments& arguments);
