@@ -24,7 +24,7 @@ status=0
 package=$(ls "$scratch"/velpoker_*.deb)
 packaged=$(dpkg-deb -f "$package" Version)
 if [[ $packaged != "$version" ]]; then
-    echo "the package is version $packaged, the project $version: add an entry to debian/changelog"
+    echo "debian/changelog says version $packaged, CMakeLists.txt $version: keep them the same"
     status=1
 fi
 contents=$(dpkg-deb -c "$package" | awk '{print $NF}')
