@@ -83,9 +83,11 @@ SettingsFile::SaveResult SettingsFile::SaveSettings(const Settings& settings)
     SettingsChanged = false;
     if (SettingsReadOnly)
         return SaveResult::Skipped;
+    // A folder or a device in the file's place is never written, and the
+    // player is told that the settings were not saved.
     const FileKind kind = KindOf(path_);
     if (kind == FileKind::Other)
-        return SaveResult::Skipped;
+        return SaveResult::Failed;
     const bool exists = kind == FileKind::Regular;
     if (!exists && !QDir().mkpath(folder_))
         return SaveResult::Skipped;

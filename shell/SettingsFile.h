@@ -33,9 +33,9 @@ public:
     void LoadSettings(Settings& settings);
 
     enum class SaveResult { Saved, Skipped, Failed };
-    // Skipped when the file must not be written, is anything but a regular
-    // file, or its folder cannot be made; Failed when writing was tried and
-    // the old file still stands.
+    // Skipped when the file must not be written or its folder cannot be
+    // made; Failed when the path names anything but a regular file, which is
+    // left alone, or when writing was tried and the old file still stands.
     SaveResult SaveSettings(const Settings& settings);
 
     // Something may differ from the file; a save clears it, even a failed one.
