@@ -1,7 +1,7 @@
 #include "game/AdvisorAnyHand.h"
 
 #include "game/AdvisorChart.h"
-#include "game/PayTableFigures.h"
+#include "game/ChosenTableFigures.h"
 #include "game/CardGrid.h"
 #include "game/HoldsTable.h"
 
@@ -24,7 +24,7 @@ QString TypedHand(const std::vector<vel::Card>& cards)
 
 } // namespace
 
-TAnyHandPage::TAnyHandPage(const vel::PayTableFigures& figures, QWidget* parent)
+TAnyHandPage::TAnyHandPage(const vel::ChosenTableFigures& figures, QWidget* parent)
     : QWidget(parent)
     , figures_(figures)
     , handBox_(new QLineEdit(this))
@@ -47,7 +47,7 @@ TAnyHandPage::TAnyHandPage(const vel::PayTableFigures& figures, QWidget* parent)
     chartLabel_->setWordWrap(true);
     connect(handBox_, &QLineEdit::textChanged, this, &TAnyHandPage::ReadHand);
     connect(grid_, &TCardGrid::toggled, this, &TAnyHandPage::CardToggled);
-    connect(&figures_, &vel::PayTableFigures::changed, this, &TAnyHandPage::ShowFigures);
+    connect(&figures_, &vel::ChosenTableFigures::changed, this, &TAnyHandPage::ShowFigures);
 
     auto* handRow = new QHBoxLayout;
     handRow->addWidget(handLabel);

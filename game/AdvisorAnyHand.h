@@ -13,7 +13,7 @@ class QLineEdit;
 class TCardGrid;
 class THoldsTable;
 namespace vel {
-class PayTableFigures;
+class ChosenTableFigures;
 } // namespace vel
 
 // The advisor's page for any hand the player brings: five cards typed or
@@ -24,7 +24,7 @@ class PayTableFigures;
 class TAnyHandPage : public QWidget {
     Q_OBJECT
 public:
-    TAnyHandPage(const vel::PayTableFigures& figures, QWidget* parent = nullptr);
+    TAnyHandPage(const vel::ChosenTableFigures& figures, QWidget* parent = nullptr);
 
     // Writes `hand` into the box, as though the player had typed it.
     void ShowHand(const vel::Hand& hand);
@@ -37,7 +37,7 @@ private:
     void ShowFault(const vel::ParsedHand& parsed);
     void ShowFigures();
 
-    const vel::PayTableFigures& figures_;
+    const vel::ChosenTableFigures& figures_;
     QLineEdit* handBox_;
     QLabel* faultLabel_;
     TCardGrid* grid_;

@@ -2,7 +2,7 @@
 
 #include "game/AdvisorAnyHand.h"
 #include "game/AdvisorChart.h"
-#include "game/PayTableFigures.h"
+#include "game/ChosenTableFigures.h"
 #include "game/AdvisorOdds.h"
 #include "game/CardGrid.h"
 #include "game/HoldsTable.h"
@@ -70,7 +70,7 @@ QRect AdvisorFrame(const QRect& tableFrame, const QSize& wanted, const QSize& sm
 TAdvisorForm::TAdvisorForm(QWidget* mainWindow, vel::AdvisorSession& session)
     : TPointerform(mainWindow, tr("vel Zezuv - Advisor"), Border::Sizeable)
     , session_(session)
-    , figures_(new vel::PayTableFigures(this))
+    , figures_(new vel::ChosenTableFigures(this))
 {
     setObjectName(QStringLiteral("AdvisorForm"));
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -89,7 +89,7 @@ TAdvisorForm::TAdvisorForm(QWidget* mainWindow, vel::AdvisorSession& session)
     connect(&session_, &vel::AdvisorSession::warnCostlyDrawChanged, warnBox_, &QCheckBox::setChecked);
     connect(choice_, &TPayTableChoice::chosen, this, &TAdvisorForm::FollowChoice);
     connect(choice_, &TPayTableChoice::keptTablesChanged, this, &TAdvisorForm::keptPayTablesChanged);
-    connect(figures_, &vel::PayTableFigures::changed, this, &TAdvisorForm::ShowFigures);
+    connect(figures_, &vel::ChosenTableFigures::changed, this, &TAdvisorForm::ShowFigures);
 }
 
 void TAdvisorForm::ShowBesideTable()

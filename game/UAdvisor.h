@@ -19,7 +19,7 @@ class THoldsTable;
 class TOddsPage;
 class TPayTableChoice;
 namespace vel {
-class PayTableFigures;
+class ChosenTableFigures;
 } // namespace vel
 
 // Where the advisor's frame goes beside the table's frame: to its right when
@@ -74,7 +74,7 @@ private:
     void ShowFigures();
 
     vel::AdvisorSession& session_;
-    vel::PayTableFigures* figures_;     // of the chosen pay table
+    vel::ChosenTableFigures* figures_;     // of the chosen pay table
     QTabBar* tabs_ = nullptr;
     TPayTableChoice* choice_ = nullptr; // above every page but This Hand
     QStackedWidget* pages_ = nullptr;

@@ -2,7 +2,7 @@
 // window: only the table followed last is ever given, and each figure is
 // what an independent reckoning finds.
 #include "engine/ReturnTable.h"
-#include "game/PayTableFigures.h"
+#include "game/ChosenTableFigures.h"
 #include "game/AdvisorTables.h"
 
 #include <QSignalSpy>
@@ -35,9 +35,9 @@ private slots:
 
 void AdvisorFiguresTest::onlyTheLastTableFollowedIsGiven()
 {
-    PayTableFigures figures;
+    ChosenTableFigures figures;
     QList<double> seen; // every return given, in order
-    connect(&figures, &PayTableFigures::changed, this, [&] {
+    connect(&figures, &ChosenTableFigures::changed, this, [&] {
         if (const auto odds = figures.Odds())
             seen << Percent(odds->Return());
     });
@@ -64,7 +64,7 @@ void AdvisorFiguresTest::onlyTheLastTableFollowedIsGiven()
 void AdvisorFiguresTest::breakEvenOnlyWhenAskedFor()
 {
     const PayTable nineSix = PayTable::ForSchedule(0);
-    PayTableFigures figures;
+    ChosenTableFigures figures;
     figures.Follow(nineSix, MaxBet, false);
     QTRY_VERIFY_WITH_TIMEOUT(figures.Odds() && figures.Chart(), 60000);
     QVERIFY(!figures.BreakEven());
@@ -92,7 +92,7 @@ void AdvisorFiguresTest::breakEvenOnlyWhenAskedFor()
 
 void AdvisorFiguresTest::holdsAtTheTableFollowed()
 {
-    PayTableFigures figures;
+    ChosenTableFigures figures;
     const PayTable quads40 = Pays({800, 250, 50, 40, 9, 6, 4, 3, 2, 1});
     figures.Follow(quads40, 3, false);
     AdvisorTables::Shared()->WaitUntilReady();

@@ -1,10 +1,10 @@
-#include "game/PayTableFigures.h"
+#include "game/ChosenTableFigures.h"
 
 #include "game/AdvisorTables.h"
 
 namespace vel {
 
-void PayTableFigures::Follow(const PayTable& pays, int bet, bool breakEven)
+void ChosenTableFigures::Follow(const PayTable& pays, int bet, bool breakEven)
 {
     if (tables_ && pays == followed_.pays && bet == followed_.bet && breakEven == followed_.breakEven)
         return;
@@ -15,21 +15,21 @@ void PayTableFigures::Follow(const PayTable& pays, int bet, bool breakEven)
     emit changed();
 }
 
-std::optional<std::optional<BreakEvenRoyal>> PayTableFigures::BreakEven() const
+std::optional<std::optional<BreakEvenRoyal>> ChosenTableFigures::BreakEven() const
 {
     if (!followed_.breakEven)
         return std::nullopt;
     return breakEven_.For(followed_);
 }
 
-RankedHolds PayTableFigures::Analyze(const Hand& dealt) const
+RankedHolds ChosenTableFigures::Analyze(const Hand& dealt) const
 {
     if (!tables_)
         return AnalyzeDirect(dealt, followed_.pays, followed_.bet);
     return tables_->Analyze(dealt, followed_.pays, followed_.bet);
 }
 
-void PayTableFigures::StartMissingWork()
+void ChosenTableFigures::StartMissingWork()
 {
     StartWork(odds_, [](const AdvisorTables& tables, const Request& asked) { return tables.Odds(asked.pays, asked.bet); });
     StartWork(chart_, [](const AdvisorTables& tables, const Request& asked) { return tables.Chart(asked.pays, asked.bet); });
@@ -40,7 +40,7 @@ void PayTableFigures::StartMissingWork()
 // Work that ends for a table no longer followed starts the work for the
 // table followed by then, skipping every table followed in between.
 template <typename Figure, typename Start>
-void PayTableFigures::StartWork(Work<Figure>& work, Start start)
+void ChosenTableFigures::StartWork(Work<Figure>& work, Start start)
 {
     if (work.running || work.For(followed_))
         return;

@@ -21,7 +21,7 @@ class AdvisorTables;
 // followed now; work for a table followed before is dropped as it ends, and
 // at most one piece of work of each kind runs at a time, so that typing
 // never piles work up.
-class PayTableFigures : public QObject {
+class ChosenTableFigures : public QObject {
     Q_OBJECT
 public:
     using QObject::QObject;
