@@ -1,6 +1,6 @@
-// The game in the player's language: the German translation is complete and
-// keeps every placeholder and shortcut, and the table started on a German
-// desktop speaks German, down to Qt's own buttons in its questions.
+// The game in the player's language: every translation is complete and keeps
+// every placeholder and shortcut, and the table started on a desktop in each
+// shipped language speaks it, down to Qt's own buttons in its questions.
 #include "TableFixture.h"
 
 #include "game/TableWidgets.h"
@@ -8,10 +8,14 @@
 
 #include <QAccessible>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QTabBar>
 #include <QTranslator>
 #include <QXmlStreamReader>
 
@@ -20,6 +24,59 @@
 using namespace fixture;
 
 namespace {
+
+// What a player sees on a desktop in each shipped language, one row per
+// language named by its locale (the language of its translations/*.ts file).
+// The table is dealt 7♠ A♣ 5♦ Q♥ 8♦, holds the queen and draws two pair.
+struct DesktopLanguage {
+    const char* locale;
+    const char* draw, *bet, *payoutTable;       // the table's buttons
+    const char* credit, *jacksOrBetter;         // its labels
+    const char* gameMenu, *helpMenu;
+    const char* fullPay;                        // the first schedule in the list
+    const char* currentBet;                     // at a bet of 5
+    const char* dealt;                          // what a screen reader hears of the deal
+    const char* heldQueen;                      // ... of the fourth place, held
+    const char* twoPair, *win;                  // the result of the draw
+    const char* spokenResult;                   // how the spoken result ends
+    const char* newGameQuestion, *confirm;      // the question of Game - New
+    const char* yes, *no;                       // Qt's own buttons
+};
+
+const DesktopLanguage DesktopLanguages[] = {
+    {.locale = "en_US", .draw = "&Draw", .bet = "&Bet", .payoutTable = "Payout &Table", .credit = "Credit",
+     .jacksOrBetter = "Jacks or Better", .gameMenu = "Game", .helpMenu = "&Help", .fullPay = "9 / 6 : Full Pay",
+     .currentBet = "Current Bet  5",
+     .dealt = "Dealt: Seven of Spades, Ace of Clubs, Five of Diamonds, Queen of Hearts, Eight of Diamonds",
+     .heldQueen = "Queen of Hearts, held", .twoPair = "Two Pair", .win = "Win 10",
+     .spokenResult = ". Two Pair, win 10, credit 105", .newGameQuestion = "vel Zezuv Game in Progress.  New Game?",
+     .confirm = "Confirm", .yes = "&Yes", .no = "&No"},
+    {.locale = "de_DE", .draw = "&Ziehen", .bet = "&Setzen", .payoutTable = "Auszahlungs&tabelle", .credit = "Kredit",
+     .jacksOrBetter = "Buben oder besser", .gameMenu = "Spiel", .helpMenu = "&Hilfe", .fullPay = "9 / 6 : Voll",
+     .currentBet = "Einsatz  5", .dealt = "Ausgeteilt: Pik-Sieben, Kreuz-Ass, Karo-Fünf, Herz-Dame, Karo-Acht",
+     .heldQueen = "Herz-Dame, gehalten", .twoPair = "Zwei Paare", .win = "Gewinn 10",
+     .spokenResult = ". Zwei Paare, Gewinn 10, Kredit 105",
+     .newGameQuestion = "vel Zezuv: Ein Spiel läuft.  Neues Spiel?", .confirm = "Bestätigen", .yes = "&Ja",
+     .no = "&Nein"},
+    // French puts a no-break space before : and ?
+    {.locale = "fr_FR", .draw = "&Tirer", .bet = "&Miser", .payoutTable = "Table des &gains", .credit = "Crédit",
+     .jacksOrBetter = "Valets ou mieux", .gameMenu = "Partie", .helpMenu = "&Aide", .fullPay = "9 / 6 : Plein",
+     .currentBet = "Mise actuelle  5",
+     .dealt = "Distribuées\u00a0: Sept de pique, As de trèfle, Cinq de carreau, Dame de cœur, Huit de carreau",
+     .heldQueen = "Dame de cœur, gardée", .twoPair = "Deux paires", .win = "Gain 10",
+     .spokenResult = ". Deux paires, gain 10, crédit 105",
+     .newGameQuestion = "vel Zezuv\u00a0: une partie est en cours.  Nouvelle partie\u00a0?", .confirm = "Confirmer",
+     .yes = "&Oui", .no = "&Non"},
+    {.locale = "es_ES", .draw = "&Cambiar", .bet = "&Apostar", .payoutTable = "&Tabla de pagos", .credit = "Saldo",
+     .jacksOrBetter = "Jotas o mejor", .gameMenu = "Partida", .helpMenu = "A&yuda", .fullPay = "9 / 6 : Alto",
+     .currentBet = "Apuesta actual  5",
+     .dealt = "Repartidas: Siete de picas, As de tréboles, Cinco de diamantes, Reina de corazones, Ocho de diamantes",
+     .heldQueen = "Reina de corazones, retenida", .twoPair = "Doble pareja", .win = "Gana 10",
+     .spokenResult = ". Doble pareja, gana 10, saldo 105",
+     .newGameQuestion = "vel Zezuv: hay una partida en curso.  ¿Nueva partida?", .confirm = "Confirmar",
+     .yes = "&Sí", .no = "&No"},
+    // A new language: its row here, by the locale of its .ts file.
+};
 
 struct Message {
     QString context, source, translation;
@@ -89,6 +146,41 @@ QStringList MenuTitles(TForm1& table)
     return titles;
 }
 
+// The Alt+letter shortcuts of one window or menu, each with the texts that
+// claim it.
+QMultiMap<QString, QString> Mnemonics(const QWidget& window)
+{
+    QStringList texts;
+    if (const auto* menu = qobject_cast<const QMenu*>(&window)) {
+        for (const QAction* action : menu->actions())
+            texts << action->text();
+    }
+    for (const QWidget* child : window.findChildren<QWidget*>()) {
+        if (child->window() != &window)
+            continue;
+        if (const auto* button = qobject_cast<const QAbstractButton*>(child)) {
+            texts << button->text();
+        } else if (const auto* label = qobject_cast<const QLabel*>(child); label && label->buddy()) {
+            texts << label->text();
+        } else if (const auto* group = qobject_cast<const QGroupBox*>(child)) {
+            texts << group->title();
+        } else if (const auto* bar = qobject_cast<const QMenuBar*>(child)) {
+            for (const QAction* menu : bar->actions())
+                texts << menu->text();
+        } else if (const auto* tabs = qobject_cast<const QTabBar*>(child)) {
+            for (int tab = 0; tab < tabs->count(); ++tab)
+                texts << tabs->tabText(tab);
+        }
+    }
+    QMultiMap<QString, QString> mnemonics;
+    for (const QString& text : texts) {
+        const QKeySequence mnemonic = QKeySequence::mnemonic(text);
+        if (!mnemonic.isEmpty())
+            mnemonics.insert(mnemonic.toString(), text);
+    }
+    return mnemonics;
+}
+
 void RemoveTranslations()
 {
     for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
@@ -97,15 +189,50 @@ void RemoveTranslations()
     }
 }
 
+// The row of the desktop's language, as CTest sets it for each run.
+const DesktopLanguage* ThisDesktop()
+{
+    const QString locale = QLocale().name();
+    for (const DesktopLanguage& language : DesktopLanguages) {
+        if (locale == QLatin1String(language.locale))
+            return &language;
+    }
+    return nullptr;
+}
+
+QString Text(const char* utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+
+QStringList TranslationFiles()
+{
+    return QDir(QStringLiteral(VEL_TRANSLATIONS_DIR)).entryList({QStringLiteral("velpoker_*.ts")}, QDir::Files);
+}
+
+// The locale a translation file is for, as its <TS language="..."> names it.
+QString LocaleOf(const QString& file)
+{
+    QFile ts(QStringLiteral(VEL_TRANSLATIONS_DIR "/") + file);
+    if (!ts.open(QIODevice::ReadOnly))
+        return {};
+    QXmlStreamReader xml(&ts);
+    xml.readNextStartElement();
+    return xml.attributes().value(QLatin1String("language")).toString();
+}
+
 } // namespace
 
 class TranslationsTest : public QObject {
     Q_OBJECT
 private slots:
-    void germanIsComplete_data();
-    void germanIsComplete();
-    void germanDesktopGetsGermanTable();
-    void germanQuestionHasGermanButtons();
+    void translationsAreComplete_data();
+    void translationsAreComplete();
+    void everyTranslationHasADesktopRow_data();
+    void everyTranslationHasADesktopRow();
+    void desktopGetsItsLanguage();
+    void questionHasQtsOwnButtons();
+    void shortcutsDoNotClash();
     void untranslatedLanguageStaysEnglish();
     void cleanup() { RemoveTranslations(); }
 
@@ -113,20 +240,24 @@ private:
     Sandbox sandbox_;
 };
 
-void TranslationsTest::germanIsComplete_data()
+void TranslationsTest::translationsAreComplete_data()
 {
     QTest::addColumn<QString>("source");
     QTest::addColumn<QString>("translation");
     QTest::addColumn<bool>("finished");
-    const QList<Message> messages = ReadTranslation(QStringLiteral(VEL_TRANSLATIONS_DIR "/velpoker_de.ts"));
-    QVERIFY2(messages.size() > 250, "the German translation holds the game's texts");
-    for (const Message& message : messages) {
-        const QString row = message.context + QLatin1Char(' ') + message.source.left(40);
-        QTest::newRow(qPrintable(row)) << message.source << message.translation << message.finished;
+    const QStringList files = TranslationFiles();
+    QVERIFY2(files.size() >= 3, "German, French and Spanish are shipped");
+    for (const QString& file : files) {
+        const QList<Message> messages = ReadTranslation(QStringLiteral(VEL_TRANSLATIONS_DIR "/") + file);
+        QVERIFY2(messages.size() > 250, qPrintable(file + QStringLiteral(" holds the game's texts")));
+        for (const Message& message : messages) {
+            const QString row = LocaleOf(file) + QLatin1Char(' ') + message.context + QLatin1Char(' ') + message.source.left(40);
+            QTest::newRow(qPrintable(row)) << message.source << message.translation << message.finished;
+        }
     }
 }
 
-void TranslationsTest::germanIsComplete()
+void TranslationsTest::translationsAreComplete()
 {
     QFETCH(QString, source);
     QFETCH(QString, translation);
@@ -138,43 +269,63 @@ void TranslationsTest::germanIsComplete()
     QCOMPARE(Edges(translation), Edges(source)); // leading spaces and a closing line break are layout
 }
 
-// CTest starts this test with a German environment: the program's own
-// start-up finds the German translations from it.
-void TranslationsTest::germanDesktopGetsGermanTable()
+// A shipped language starts its own run of this test (tests/CMakeLists.txt
+// makes one per file), which needs its row of expected captions.
+void TranslationsTest::everyTranslationHasADesktopRow_data()
 {
-    QCOMPARE(QLocale().language(), QLocale::German);
+    QTest::addColumn<QString>("locale");
+    for (const QString& file : TranslationFiles())
+        QTest::newRow(qPrintable(file)) << LocaleOf(file);
+}
+
+void TranslationsTest::everyTranslationHasADesktopRow()
+{
+    QFETCH(QString, locale);
+    const bool found = std::any_of(std::begin(DesktopLanguages), std::end(DesktopLanguages),
+                                   [&](const DesktopLanguage& row) { return locale == QLatin1String(row.locale); });
+    QVERIFY2(found, qPrintable(QStringLiteral("no row for %1 in DesktopLanguages").arg(locale)));
+}
+
+// The program's own start-up finds the language from the environment CTest
+// gives this run.
+void TranslationsTest::desktopGetsItsLanguage()
+{
+    const DesktopLanguage* expected = ThisDesktop();
+    QVERIFY2(expected, qPrintable(QStringLiteral("no row for %1 in DesktopLanguages").arg(QLocale().name())));
     vel::InstallTranslations(*qApp);
     const auto table = StartTable(sandbox_.programPath);
     QVERIFY(table);
-    QCOMPARE(Child<QPushButton>(*table, "BitBtn1")->text(), QStringLiteral("&Ziehen"));
-    QCOMPARE(Child<QPushButton>(*table, "BitBtn2")->text(), QStringLiteral("&Setzen"));
-    QCOMPARE(Child<QPushButton>(*table, "BitBtn3")->text(), QStringLiteral("Auszahlungs&tabelle"));
-    QCOMPARE(Child<QLabel>(*table, "Label6")->text(), QStringLiteral("Kredit"));
-    QCOMPARE(Child<QLabel>(*table, "Label14")->text(), QStringLiteral("Buben oder besser"));
-    QCOMPARE(MenuTitles(*table), (QStringList{QStringLiteral("Spiel"), QStringLiteral("&Hilfe")}));
-    QCOMPARE(Child<QComboBox>(*table, "ComboBox1")->itemText(0), QStringLiteral("9 / 6 : Voll"));
+    QCOMPARE(Child<QPushButton>(*table, "BitBtn1")->text(), Text(expected->draw));
+    QCOMPARE(Child<QPushButton>(*table, "BitBtn2")->text(), Text(expected->bet));
+    QCOMPARE(Child<QPushButton>(*table, "BitBtn3")->text(), Text(expected->payoutTable));
+    QCOMPARE(Child<QLabel>(*table, "Label6")->text(), Text(expected->credit));
+    QCOMPARE(Child<QLabel>(*table, "Label14")->text(), Text(expected->jacksOrBetter));
+    QCOMPARE(MenuTitles(*table), (QStringList{Text(expected->gameMenu), Text(expected->helpMenu)}));
+    QCOMPARE(Child<QComboBox>(*table, "ComboBox1")->itemText(0), Text(expected->fullPay));
 
     // The first deal of this deck is 7♠ A♣ 5♦ Q♥ 8♦: a screen reader hears
-    // the cards as German players name them.
+    // the cards as the language's players name them.
     UseClock(*table, 1);
     table->BitBtn2Click();
-    QCOMPARE(Child<QLabel>(*table, "Label9")->text(), QStringLiteral("Einsatz  5"));
+    QCOMPARE(Child<QLabel>(*table, "Label9")->text(), Text(expected->currentBet));
     const QString dealt =
         QAccessible::queryAccessibleInterface(Child<QPushButton>(*table, "BitBtn1"))->text(QAccessible::Description);
-    QCOMPARE(dealt, QStringLiteral("Ausgeteilt: Pik-Sieben, Kreuz-Ass, Karo-Fünf, Herz-Dame, Karo-Acht"));
+    QCOMPARE(dealt, Text(expected->dealt));
     PressKey(*table, '4');
     QCOMPARE(QAccessible::queryAccessibleInterface(Child<QWidget>(*table, "Panel4"))->text(QAccessible::Name),
-             QStringLiteral("Herz-Dame, gehalten"));
+             Text(expected->heldQueen));
     table->BitBtn1Click();
-    QCOMPARE(Child<QLabel>(*table, "Label10")->text(), QStringLiteral("Zwei Paare"));
-    QCOMPARE(Child<QLabel>(*table, "Label11")->text(), QStringLiteral("Gewinn 10"));
+    QCOMPARE(Child<QLabel>(*table, "Label10")->text(), Text(expected->twoPair));
+    QCOMPARE(Child<QLabel>(*table, "Label11")->text(), Text(expected->win));
     const QString result =
         QAccessible::queryAccessibleInterface(Child<QPushButton>(*table, "BitBtn2"))->text(QAccessible::Description);
-    QVERIFY2(result.endsWith(QStringLiteral(". Zwei Paare, Gewinn 10, Kredit 105")), qPrintable(result));
+    QVERIFY2(result.endsWith(Text(expected->spokenResult)), qPrintable(result));
 }
 
-void TranslationsTest::germanQuestionHasGermanButtons()
+void TranslationsTest::questionHasQtsOwnButtons()
 {
+    const DesktopLanguage* expected = ThisDesktop();
+    QVERIFY2(expected, qPrintable(QStringLiteral("no row for %1 in DesktopLanguages").arg(QLocale().name())));
     vel::InstallTranslations(*qApp);
     const auto table = StartTable(sandbox_.programPath);
     QVERIFY(table);
@@ -190,10 +341,33 @@ void TranslationsTest::germanQuestionHasGermanButtons()
     });
     table->New1Click();
     QCOMPARE(question.handled, 1);
-    QCOMPARE(text, QStringLiteral("vel Zezuv: Ein Spiel läuft.  Neues Spiel?"));
-    QCOMPARE(title, QStringLiteral("Bestätigen"));
-    QCOMPARE(yes, QStringLiteral("&Ja"));
-    QCOMPARE(no, QStringLiteral("&Nein"));
+    QCOMPARE(text, Text(expected->newGameQuestion));
+    QCOMPARE(title, Text(expected->confirm));
+    QCOMPARE(yes, Text(expected->yes));
+    QCOMPARE(no, Text(expected->no));
+}
+
+// Within one window or menu no two controls answer to the same Alt+letter:
+// the table, each of its menus, Options, the advisor and the text windows.
+void TranslationsTest::shortcutsDoNotClash()
+{
+    vel::InstallTranslations(*qApp);
+    const auto table = StartTable(sandbox_.programPath);
+    QVERIFY(table);
+    QList<const QWidget*> windows{table.get()};
+    for (const QWidget* child : table->findChildren<QWidget*>()) {
+        if (child->isWindow())
+            windows << child;
+    }
+    QVERIFY2(windows.size() >= 9, "the table, its two menus and its secondary windows");
+    for (const QWidget* window : windows) {
+        const QMultiMap<QString, QString> mnemonics = Mnemonics(*window);
+        for (const QString& key : mnemonics.uniqueKeys()) {
+            const QStringList texts = mnemonics.values(key);
+            QVERIFY2(texts.size() == 1, qPrintable(QStringLiteral("%1 in %2 %3: %4").arg(key, QLocale().name(),
+                         QString::fromLatin1(window->metaObject()->className()), texts.join(QStringLiteral(" / ")))));
+        }
+    }
 }
 
 void TranslationsTest::untranslatedLanguageStaysEnglish()
