@@ -19,7 +19,7 @@ struct PaySchedule {
 inline constexpr std::array<PaySchedule, 6> PaySchedules{{
     {VEL_TRANSLATABLE("Schedule", "9 / 6 : Full Pay"), 9, 6, "99.54%"},
     {"9 / 5", 9, 5, "98.45%"},
-    {VEL_TRANSLATABLE("Schedule", "8 / 6 - Med Pay"), 8, 6, "98.39%"},
+    {VEL_TRANSLATABLE("Schedule", "8 / 6 - Mid Pay"), 8, 6, "98.39%"},
     {"8 / 5", 8, 5, "97.30%"},
     {"7 / 5", 7, 5, "96.15%"},
     {VEL_TRANSLATABLE("Schedule", "6 / 5 : Low Pay"), 6, 5, "95.00%"},
