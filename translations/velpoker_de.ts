@@ -372,7 +372,7 @@
     </message>
     <message>
         <source>3 to a straight flush, as many high cards as gaps or more</source>
-        <translation>3 zum Straight Flush, mindestens so viele hohe Karten wie Lücken</translation>
+        <translation>3 zum Straight Flush, mind. so viele hohe Karten wie Lücken</translation>
     </message>
     <message>
         <source>3 to a straight flush, one gap more than high cards</source>
@@ -396,7 +396,7 @@
     </message>
     <message>
         <source>Two unsuited high cards, the lowest two</source>
-        <translation>Zwei hohe Karten in verschiedenen Farben, die niedrigsten zwei</translation>
+        <translation>Zwei hohe Karten verschiedener Farben, die niedrigsten</translation>
     </message>
     <message>
         <source>One high card, the lowest</source>
@@ -469,12 +469,12 @@
         <translation>9 / 6 : Voll</translation>
     </message>
     <message>
-        <source>8 / 6 - Med Pay</source>
-        <translation>8 / 6 - Mittel</translation>
-    </message>
-    <message>
         <source>6 / 5 : Low Pay</source>
         <translation>6 / 5 : Niedrig</translation>
+    </message>
+    <message>
+        <source>8 / 6 - Med Pay</source>
+        <translation>8 / 6 - Mittel</translation>
     </message>
 </context>
 <context>
@@ -728,7 +728,7 @@
     </message>
     <message>
         <source>Payout &amp;Table</source>
-        <translation>Auszahlungs&amp;tabelle</translation>
+        <translation>Gewinn&amp;tabelle</translation>
     </message>
     <message>
         <source>Pause / Resume Game</source>
@@ -816,7 +816,7 @@
     </message>
     <message>
         <source>Win %1</source>
-        <translation>Gewinn %1</translation>
+        <translation>Plus %1</translation>
     </message>
     <message>
         <source>Click Game - New to play a new game</source>
@@ -1219,7 +1219,7 @@ Der spieleigene Kartengenerator (tools/cardgen).
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Abbrechen</translation>
+        <translation>Abbruch</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1377,7 +1377,7 @@ Dieses Programm ist kostenlos, Spenden sind aber willkommen. PayPal erhebt bei K
     </message>
     <message>
         <source>Probability</source>
-        <translation>Wahrscheinlichkeit</translation>
+        <translation>Wahrsch.</translation>
     </message>
     <message>
         <source>1 in</source>
