@@ -61,6 +61,7 @@ private slots:
     void initTestCase();
     void tableAndAdvisorFit();
     void advisorFitsEveryPayTable();
+    void advisorFitsItsOwnPayTableAndAnyHand();
     void otherWindowsFit();
 
 private:
@@ -135,6 +136,37 @@ void CaptionsFitTest::advisorFitsEveryPayTable()
             audit.Window(advisor);
         }
     }
+    QVERIFY2(audit.problems.isEmpty(), Report(audit.problems).constData());
+}
+
+// A table of the player's own shows the editor, a fault in a pay and the
+// break-even royal; the Any Hand page shows a typed hand, or what is wrong
+// with it.
+void CaptionsFitTest::advisorFitsItsOwnPayTableAndAnyHand()
+{
+    TAdvisorForm* advisor = OpenAdvisor(*table_);
+    QVERIFY(advisor);
+    ShowPage(*advisor, OddsPage);
+    QComboBox* list = PayTableList(*advisor);
+    list->setCurrentIndex(list->count() - 1); // "Custom": no table is kept in this sandbox
+    QLineEdit* fourOfAKind = Box(*advisor, QStringLiteral("PayBox3"));
+    QVERIFY(fourOfAKind && fourOfAKind->isVisible());
+    CaptionAudit audit;
+    TypeInto(fourOfAKind, QStringLiteral("999999"));
+    audit.Window(advisor);
+    TypeInto(fourOfAKind, QStringLiteral("25"));
+    QVERIFY(QTest::qWaitFor([advisor] { return FiguresShown(*advisor); }, 60'000));
+    audit.Window(advisor);
+
+    ShowPage(*advisor, AnyHandPage);
+    QLineEdit* hand = Box(*advisor, QStringLiteral("AnyHandBox"));
+    QVERIFY(hand);
+    for (const char* typed : {"Kh Kd 9c 8d 3d", "Kh Kd Kh", "Kh Kd 9c 8d 3d 2c 2d"}) {
+        TypeInto(hand, QString::fromLatin1(typed));
+        QVERIFY(QTest::qWaitFor([advisor] { return FiguresShown(*advisor); }, 60'000));
+        audit.Window(advisor);
+    }
+    list->setCurrentIndex(0);
     QVERIFY2(audit.problems.isEmpty(), Report(audit.problems).constData());
 }
 

@@ -484,10 +484,6 @@
         <translation>Reparta una mano y el asesor ordenará las 32 formas de jugarla según los créditos que devuelve cada una de media, de mejor a peor.</translation>
     </message>
     <message>
-        <source>Keep %1</source>
-        <translation>Retener %1</translation>
-    </message>
-    <message>
         <source>vel Zezuv - Advisor</source>
         <translation>vel Zezuv - Asesor</translation>
     </message>
@@ -502,26 +498,6 @@
     <message>
         <source>Chart</source>
         <translation>Tabla</translation>
-    </message>
-    <message>
-        <source>Holds, best first</source>
-        <translation>Jugadas, de mejor a peor</translation>
-    </message>
-    <message>
-        <source>Every way to hold the hand, its expected return in credits and its loss against the best hold</source>
-        <translation>Cada forma de jugar la mano, su valor esperado en créditos y su pérdida frente a la mejor jugada</translation>
-    </message>
-    <message>
-        <source>Hold</source>
-        <translation>Retener</translation>
-    </message>
-    <message>
-        <source>Expected return</source>
-        <translation>Valor esperado</translation>
-    </message>
-    <message>
-        <source>Loss</source>
-        <translation>Pérdida</translation>
     </message>
     <message>
         <source>H&amp;old These</source>
@@ -564,10 +540,6 @@
         <translation>Su jugada ha perdido %1 créditos frente a %2.</translation>
     </message>
     <message>
-        <source> (your hold)</source>
-        <translation> (su jugada)</translation>
-    </message>
-    <message>
         <source>Hands played</source>
         <translation>Manos jugadas</translation>
     </message>
@@ -598,6 +570,65 @@
     <message>
         <source>Perfect play returns %1% on %2 at a bet of %3</source>
         <translation>El juego perfecto devuelve un %1&#xa0;% en %2 con una apuesta de %3</translation>
+    </message>
+    <message>
+        <source>Any Hand</source>
+        <translation>Cualquier mano</translation>
+    </message>
+    <message>
+        <source>Analyse on &amp;Any Hand</source>
+        <translation>Analizar en Cualquier &amp;mano</translation>
+    </message>
+    <message>
+        <source>Take this hand to the Any Hand page, to try it with other pay tables</source>
+        <translation>Llevar esta mano a la página Cualquier mano, para probarla con otras tablas de pagos</translation>
+    </message>
+</context>
+<context>
+    <name>TAnyHandPage</name>
+    <message>
+        <source>Five cards</source>
+        <translation>Cinco cartas</translation>
+    </message>
+    <message>
+        <source>Five cards as rank and suit: ranks 2 to 10, T, J, Q, K, A; suits c, d, h, s or their symbols; apart by spaces or commas</source>
+        <translation>Cinco cartas como valor y palo, en letras inglesas: valores 2 a 10, T, J, Q, K, A; palos c, d, h, s o sus símbolos; separadas por espacios o comas</translation>
+    </message>
+    <message>
+        <source>&amp;Cards:</source>
+        <translation>&amp;Cartas:</translation>
+    </message>
+    <message>
+        <source>Pick five cards</source>
+        <translation>Elegir cinco cartas</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a card</source>
+        <translation>«%1» no es una carta</translation>
+    </message>
+    <message>
+        <source>%1 twice</source>
+        <translation>%1 repetida</translation>
+    </message>
+    <message>
+        <source>%1 cards: a hand has five</source>
+        <translation>%1 cartas: una mano tiene cinco</translation>
+    </message>
+    <message>
+        <source>Type five cards, such as Kh Kd 9c 8d 3d, or pick them below.</source>
+        <translation>Escriba cinco cartas, como Kh Kd 9c 8d 3d, o elíjalas abajo.</translation>
+    </message>
+    <message>
+        <source>Only 1 card</source>
+        <translation>Solo 1 carta</translation>
+    </message>
+    <message>
+        <source>Only %1 cards</source>
+        <translation>Solo %1 cartas</translation>
+    </message>
+    <message>
+        <source>Working out the strategy chart...</source>
+        <translation>Calculando la tabla de estrategia...</translation>
     </message>
 </context>
 <context>
@@ -1300,6 +1331,37 @@ Este programa es gratuito, pero los donativos son bienvenidos. PayPal cobra una 
     </message>
 </context>
 <context>
+    <name>THoldsTable</name>
+    <message>
+        <source>Keep %1</source>
+        <translation>Retener %1</translation>
+    </message>
+    <message>
+        <source>Holds, best first</source>
+        <translation>Jugadas, de mejor a peor</translation>
+    </message>
+    <message>
+        <source>Every way to hold the hand, its expected return in credits and its loss against the best hold</source>
+        <translation>Cada forma de jugar la mano, su valor esperado en créditos y su pérdida frente a la mejor jugada</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Retener</translation>
+    </message>
+    <message>
+        <source>Expected return</source>
+        <translation>Valor esperado</translation>
+    </message>
+    <message>
+        <source>Loss</source>
+        <translation>Pérdida</translation>
+    </message>
+    <message>
+        <source> (your hold)</source>
+        <translation> (su jugada)</translation>
+    </message>
+</context>
+<context>
     <name>TOddsPage</name>
     <message>
         <source>Jacks or Better</source>
@@ -1340,6 +1402,104 @@ Este programa es gratuito, pero los donativos son bienvenidos. PayPal cobra una 
     <message>
         <source>Return %1%. Variance %2 and standard deviation %3 per hand, in credits per credit bet. A royal flush every %4 hands on average.</source>
         <translation>Retorno del %1&#xa0;%. Varianza %2 y desviación típica %3 por mano, en créditos por crédito apostado. Una escalera real cada %4 manos de media.</translation>
+    </message>
+</context>
+<context>
+    <name>TPayTableChoice</name>
+    <message>
+        <source>Pay table</source>
+        <translation>Tabla de pagos</translation>
+    </message>
+    <message>
+        <source>Pay &amp;table:</source>
+        <translation>&amp;Tabla de pagos:</translation>
+    </message>
+    <message>
+        <source>Bet</source>
+        <translation>Apuesta</translation>
+    </message>
+    <message>
+        <source>&amp;Bet:</source>
+        <translation>A&amp;puesta:</translation>
+    </message>
+    <message>
+        <source>Name to keep the pay table under</source>
+        <translation>Nombre con el que guardar la tabla de pagos</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nombre:</translation>
+    </message>
+    <message>
+        <source>&amp;Keep</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Keep this pay table under the name, to choose it again in later games</source>
+        <translation>Guardar esta tabla de pagos con ese nombre, para elegirla de nuevo en partidas posteriores</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Borrar</translation>
+    </message>
+    <message>
+        <source>Forget the kept pay table</source>
+        <translation>Olvidar la tabla de pagos guardada</translation>
+    </message>
+    <message>
+        <source>In force: %1</source>
+        <translation>En juego: %1</translation>
+    </message>
+    <message>
+        <source>your own pay table</source>
+        <translation>su propia tabla de pagos</translation>
+    </message>
+    <message>
+        <source>Working out the break-even royal flush...</source>
+        <translation>Calculando la escalera real de equilibrio...</translation>
+    </message>
+    <message>
+        <source>Even a royal flush of %1 per credit leaves this table below 100%.</source>
+        <translation>Incluso una escalera real de %1 por crédito deja esta tabla por debajo del 100&#xa0;%.</translation>
+    </message>
+    <message>
+        <source>Even with a royal flush that pays nothing, perfect play returns %1%.</source>
+        <translation>Aunque la escalera real no pague nada, el juego perfecto devuelve un %1&#xa0;%.</translation>
+    </message>
+    <message>
+        <source>Break-even royal flush: %1 per credit at bet %2, where perfect play returns %3%.</source>
+        <translation>Escalera real de equilibrio: %1 por crédito con una apuesta de %2, donde el juego perfecto devuelve un %3&#xa0;%.</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizada</translation>
+    </message>
+</context>
+<context>
+    <name>TPayTableEditor</name>
+    <message>
+        <source>Royal Flush at bet %1</source>
+        <translation>Escalera real con apuesta %1</translation>
+    </message>
+    <message>
+        <source>Royal Flush at bets 1 to %1</source>
+        <translation>Escalera real con apuestas de 1 a %1</translation>
+    </message>
+    <message>
+        <source>Jacks or Better</source>
+        <translation>Jotas o mejor</translation>
+    </message>
+    <message>
+        <source>%1, pays per credit</source>
+        <translation>%1, pago por crédito</translation>
+    </message>
+    <message>
+        <source>A pay must be a whole number from 0 to %1</source>
+        <translation>Un pago debe ser un número entero de 0 a %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

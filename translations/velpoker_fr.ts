@@ -484,10 +484,6 @@
         <translation>Distribuez une main&#xa0;: le conseiller classe les 32 façons de la garder selon les crédits que chacune rapporte en moyenne, la meilleure d’abord.</translation>
     </message>
     <message>
-        <source>Keep %1</source>
-        <translation>Garder %1</translation>
-    </message>
-    <message>
         <source>vel Zezuv - Advisor</source>
         <translation>vel Zezuv - Conseiller</translation>
     </message>
@@ -502,26 +498,6 @@
     <message>
         <source>Chart</source>
         <translation>Tableau</translation>
-    </message>
-    <message>
-        <source>Holds, best first</source>
-        <translation>Choix possibles, le meilleur d’abord</translation>
-    </message>
-    <message>
-        <source>Every way to hold the hand, its expected return in credits and its loss against the best hold</source>
-        <translation>Chaque façon de garder la main, son espérance en crédits et sa perte par rapport au meilleur choix</translation>
-    </message>
-    <message>
-        <source>Hold</source>
-        <translation>Garder</translation>
-    </message>
-    <message>
-        <source>Expected return</source>
-        <translation>Espérance</translation>
-    </message>
-    <message>
-        <source>Loss</source>
-        <translation>Perte</translation>
     </message>
     <message>
         <source>H&amp;old These</source>
@@ -564,10 +540,6 @@
         <translation>Votre choix a coûté %1 crédits par rapport à %2.</translation>
     </message>
     <message>
-        <source> (your hold)</source>
-        <translation> (votre choix)</translation>
-    </message>
-    <message>
         <source>Hands played</source>
         <translation>Mains jouées</translation>
     </message>
@@ -598,6 +570,65 @@
     <message>
         <source>Perfect play returns %1% on %2 at a bet of %3</source>
         <translation>Le jeu parfait rend %1&#xa0;% sur %2 avec une mise de %3</translation>
+    </message>
+    <message>
+        <source>Any Hand</source>
+        <translation>Main au choix</translation>
+    </message>
+    <message>
+        <source>Analyse on &amp;Any Hand</source>
+        <translation>Analyser dans Main au c&amp;hoix</translation>
+    </message>
+    <message>
+        <source>Take this hand to the Any Hand page, to try it with other pay tables</source>
+        <translation>Reprendre cette main dans la page Main au choix, pour l’essayer avec d’autres tables des gains</translation>
+    </message>
+</context>
+<context>
+    <name>TAnyHandPage</name>
+    <message>
+        <source>Five cards</source>
+        <translation>Cinq cartes</translation>
+    </message>
+    <message>
+        <source>Five cards as rank and suit: ranks 2 to 10, T, J, Q, K, A; suits c, d, h, s or their symbols; apart by spaces or commas</source>
+        <translation>Cinq cartes en rang et couleur, en lettres anglaises&#xa0;: rangs 2 à 10, T, J, Q, K, A&#xa0;; couleurs c, d, h, s ou leurs symboles&#xa0;; séparées par des espaces ou des virgules</translation>
+    </message>
+    <message>
+        <source>&amp;Cards:</source>
+        <translation>&amp;Cartes&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Pick five cards</source>
+        <translation>Choisir cinq cartes</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a card</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une carte</translation>
+    </message>
+    <message>
+        <source>%1 twice</source>
+        <translation>%1 en double</translation>
+    </message>
+    <message>
+        <source>%1 cards: a hand has five</source>
+        <translation>%1 cartes&#xa0;: une main en a cinq</translation>
+    </message>
+    <message>
+        <source>Type five cards, such as Kh Kd 9c 8d 3d, or pick them below.</source>
+        <translation>Tapez cinq cartes, par exemple Kh Kd 9c 8d 3d, ou choisissez-les ci-dessous.</translation>
+    </message>
+    <message>
+        <source>Only 1 card</source>
+        <translation>Une seule carte</translation>
+    </message>
+    <message>
+        <source>Only %1 cards</source>
+        <translation>Seulement %1 cartes</translation>
+    </message>
+    <message>
+        <source>Working out the strategy chart...</source>
+        <translation>Calcul du tableau de stratégie...</translation>
     </message>
 </context>
 <context>
@@ -1300,6 +1331,37 @@ Ce programme est gratuit, mais les dons sont les bienvenus. PayPal prélève des
     </message>
 </context>
 <context>
+    <name>THoldsTable</name>
+    <message>
+        <source>Keep %1</source>
+        <translation>Garder %1</translation>
+    </message>
+    <message>
+        <source>Holds, best first</source>
+        <translation>Choix possibles, le meilleur d’abord</translation>
+    </message>
+    <message>
+        <source>Every way to hold the hand, its expected return in credits and its loss against the best hold</source>
+        <translation>Chaque façon de garder la main, son espérance en crédits et sa perte par rapport au meilleur choix</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Garder</translation>
+    </message>
+    <message>
+        <source>Expected return</source>
+        <translation>Espérance</translation>
+    </message>
+    <message>
+        <source>Loss</source>
+        <translation>Perte</translation>
+    </message>
+    <message>
+        <source> (your hold)</source>
+        <translation> (votre choix)</translation>
+    </message>
+</context>
+<context>
     <name>TOddsPage</name>
     <message>
         <source>Jacks or Better</source>
@@ -1340,6 +1402,104 @@ Ce programme est gratuit, mais les dons sont les bienvenus. PayPal prélève des
     <message>
         <source>Return %1%. Variance %2 and standard deviation %3 per hand, in credits per credit bet. A royal flush every %4 hands on average.</source>
         <translation>Retour %1&#xa0;%. Variance %2 et écart type %3 par main, en crédits par crédit misé. Une quinte flush royale toutes les %4 mains en moyenne.</translation>
+    </message>
+</context>
+<context>
+    <name>TPayTableChoice</name>
+    <message>
+        <source>Pay table</source>
+        <translation>Table des gains</translation>
+    </message>
+    <message>
+        <source>Pay &amp;table:</source>
+        <translation>&amp;Table des gains&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Bet</source>
+        <translation>Mise</translation>
+    </message>
+    <message>
+        <source>&amp;Bet:</source>
+        <translation>&amp;Mise&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Name to keep the pay table under</source>
+        <translation>Nom sous lequel enregistrer la table des gains</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nom&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Keep</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Keep this pay table under the name, to choose it again in later games</source>
+        <translation>Enregistrer cette table des gains sous ce nom, pour la choisir à nouveau dans les parties suivantes</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Forget the kept pay table</source>
+        <translation>Oublier la table des gains enregistrée</translation>
+    </message>
+    <message>
+        <source>In force: %1</source>
+        <translation>En jeu&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>your own pay table</source>
+        <translation>votre propre table des gains</translation>
+    </message>
+    <message>
+        <source>Working out the break-even royal flush...</source>
+        <translation>Calcul de la quinte flush royale d’équilibre...</translation>
+    </message>
+    <message>
+        <source>Even a royal flush of %1 per credit leaves this table below 100%.</source>
+        <translation>Même une quinte flush royale de %1 par crédit laisse cette table sous 100&#xa0;%.</translation>
+    </message>
+    <message>
+        <source>Even with a royal flush that pays nothing, perfect play returns %1%.</source>
+        <translation>Même si la quinte flush royale ne paie rien, le jeu parfait rend %1&#xa0;%.</translation>
+    </message>
+    <message>
+        <source>Break-even royal flush: %1 per credit at bet %2, where perfect play returns %3%.</source>
+        <translation>Quinte flush royale d’équilibre&#xa0;: %1 par crédit avec une mise de %2, où le jeu parfait rend %3&#xa0;%.</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personnalisée</translation>
+    </message>
+</context>
+<context>
+    <name>TPayTableEditor</name>
+    <message>
+        <source>Royal Flush at bet %1</source>
+        <translation>Quinte flush royale, mise %1</translation>
+    </message>
+    <message>
+        <source>Royal Flush at bets 1 to %1</source>
+        <translation>Quinte flush royale, mises 1 à %1</translation>
+    </message>
+    <message>
+        <source>Jacks or Better</source>
+        <translation>Valets ou mieux</translation>
+    </message>
+    <message>
+        <source>%1, pays per credit</source>
+        <translation>%1, gain par crédit</translation>
+    </message>
+    <message>
+        <source>A pay must be a whole number from 0 to %1</source>
+        <translation>Un gain doit être un nombre entier de 0 à %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>

@@ -484,10 +484,6 @@
         <translation>Gioca una mano e il consigliere mette in ordine tutti i 32 modi di tenerla secondo i crediti che ognuno rende in media, dal migliore.</translation>
     </message>
     <message>
-        <source>Keep %1</source>
-        <translation>Tieni %1</translation>
-    </message>
-    <message>
         <source>vel Zezuv - Advisor</source>
         <translation>vel Zezuv - Consigliere</translation>
     </message>
@@ -502,26 +498,6 @@
     <message>
         <source>Chart</source>
         <translation>Tabella</translation>
-    </message>
-    <message>
-        <source>Holds, best first</source>
-        <translation>Scelte, dalla migliore</translation>
-    </message>
-    <message>
-        <source>Every way to hold the hand, its expected return in credits and its loss against the best hold</source>
-        <translation>Ogni modo di tenere la mano, il suo ritorno atteso in crediti e la sua perdita rispetto alla scelta migliore</translation>
-    </message>
-    <message>
-        <source>Hold</source>
-        <translation>Scelta</translation>
-    </message>
-    <message>
-        <source>Expected return</source>
-        <translation>Ritorno atteso</translation>
-    </message>
-    <message>
-        <source>Loss</source>
-        <translation>Perdita</translation>
     </message>
     <message>
         <source>H&amp;old These</source>
@@ -564,10 +540,6 @@
         <translation>La tua scelta ha perso %1 crediti rispetto a %2.</translation>
     </message>
     <message>
-        <source> (your hold)</source>
-        <translation> (la tua)</translation>
-    </message>
-    <message>
         <source>Hands played</source>
         <translation>Mani giocate</translation>
     </message>
@@ -598,6 +570,65 @@
     <message>
         <source>Perfect play returns %1% on %2 at a bet of %3</source>
         <translation>Il gioco perfetto rende il %1% su %2 con puntata %3</translation>
+    </message>
+    <message>
+        <source>Any Hand</source>
+        <translation>Qualsiasi mano</translation>
+    </message>
+    <message>
+        <source>Analyse on &amp;Any Hand</source>
+        <translation>Analizza in Qualsiasi &amp;mano</translation>
+    </message>
+    <message>
+        <source>Take this hand to the Any Hand page, to try it with other pay tables</source>
+        <translation>Porta questa mano nella pagina Qualsiasi mano, per provarla con altre tabelle vincite</translation>
+    </message>
+</context>
+<context>
+    <name>TAnyHandPage</name>
+    <message>
+        <source>Five cards</source>
+        <translation>Cinque carte</translation>
+    </message>
+    <message>
+        <source>Five cards as rank and suit: ranks 2 to 10, T, J, Q, K, A; suits c, d, h, s or their symbols; apart by spaces or commas</source>
+        <translation>Cinque carte come valore e seme, in lettere inglesi: valori da 2 a 10, T, J, Q, K, A; semi c, d, h, s o i loro simboli; separate da spazi o virgole</translation>
+    </message>
+    <message>
+        <source>&amp;Cards:</source>
+        <translation>&amp;Carte:</translation>
+    </message>
+    <message>
+        <source>Pick five cards</source>
+        <translation>Scegli cinque carte</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a card</source>
+        <translation>«%1» non è una carta</translation>
+    </message>
+    <message>
+        <source>%1 twice</source>
+        <translation>%1 ripetuta</translation>
+    </message>
+    <message>
+        <source>%1 cards: a hand has five</source>
+        <translation>%1 carte: una mano ne ha cinque</translation>
+    </message>
+    <message>
+        <source>Type five cards, such as Kh Kd 9c 8d 3d, or pick them below.</source>
+        <translation>Scrivi cinque carte, come Kh Kd 9c 8d 3d, oppure sceglile qui sotto.</translation>
+    </message>
+    <message>
+        <source>Only 1 card</source>
+        <translation>Solo 1 carta</translation>
+    </message>
+    <message>
+        <source>Only %1 cards</source>
+        <translation>Solo %1 carte</translation>
+    </message>
+    <message>
+        <source>Working out the strategy chart...</source>
+        <translation>Calcolo della tabella strategica...</translation>
     </message>
 </context>
 <context>
@@ -1300,6 +1331,37 @@ Questo programma è gratuito, ma le donazioni sono benvenute. PayPal trattiene u
     </message>
 </context>
 <context>
+    <name>THoldsTable</name>
+    <message>
+        <source>Keep %1</source>
+        <translation>Tieni %1</translation>
+    </message>
+    <message>
+        <source>Holds, best first</source>
+        <translation>Scelte, dalla migliore</translation>
+    </message>
+    <message>
+        <source>Every way to hold the hand, its expected return in credits and its loss against the best hold</source>
+        <translation>Ogni modo di tenere la mano, il suo ritorno atteso in crediti e la sua perdita rispetto alla scelta migliore</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Scelta</translation>
+    </message>
+    <message>
+        <source>Expected return</source>
+        <translation>Ritorno atteso</translation>
+    </message>
+    <message>
+        <source>Loss</source>
+        <translation>Perdita</translation>
+    </message>
+    <message>
+        <source> (your hold)</source>
+        <translation> (la tua)</translation>
+    </message>
+</context>
+<context>
     <name>TOddsPage</name>
     <message>
         <source>Jacks or Better</source>
@@ -1340,6 +1402,104 @@ Questo programma è gratuito, ma le donazioni sono benvenute. PayPal trattiene u
     <message>
         <source>Return %1%. Variance %2 and standard deviation %3 per hand, in credits per credit bet. A royal flush every %4 hands on average.</source>
         <translation>Ritorno %1%. Varianza %2 e deviazione standard %3 per mano, in crediti per credito puntato. In media una scala reale ogni %4 mani.</translation>
+    </message>
+</context>
+<context>
+    <name>TPayTableChoice</name>
+    <message>
+        <source>Pay table</source>
+        <translation>Tabella vincite</translation>
+    </message>
+    <message>
+        <source>Pay &amp;table:</source>
+        <translation>Ta&amp;bella vincite:</translation>
+    </message>
+    <message>
+        <source>Bet</source>
+        <translation>Puntata</translation>
+    </message>
+    <message>
+        <source>&amp;Bet:</source>
+        <translation>&amp;Puntata:</translation>
+    </message>
+    <message>
+        <source>Name to keep the pay table under</source>
+        <translation>Nome con cui salvare la tabella vincite</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nome:</translation>
+    </message>
+    <message>
+        <source>&amp;Keep</source>
+        <translation>&amp;Salva</translation>
+    </message>
+    <message>
+        <source>Keep this pay table under the name, to choose it again in later games</source>
+        <translation>Salva questa tabella vincite con il nome, per sceglierla di nuovo nelle partite successive</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Elimina</translation>
+    </message>
+    <message>
+        <source>Forget the kept pay table</source>
+        <translation>Dimentica la tabella vincite salvata</translation>
+    </message>
+    <message>
+        <source>In force: %1</source>
+        <translation>In uso: %1</translation>
+    </message>
+    <message>
+        <source>your own pay table</source>
+        <translation>una tabella vincite tua</translation>
+    </message>
+    <message>
+        <source>Working out the break-even royal flush...</source>
+        <translation>Calcolo della scala reale di pareggio...</translation>
+    </message>
+    <message>
+        <source>Even a royal flush of %1 per credit leaves this table below 100%.</source>
+        <translation>Anche una scala reale da %1 per credito lascia questa tabella sotto il 100%.</translation>
+    </message>
+    <message>
+        <source>Even with a royal flush that pays nothing, perfect play returns %1%.</source>
+        <translation>Anche con una scala reale che non paga nulla, il gioco perfetto rende il %1%.</translation>
+    </message>
+    <message>
+        <source>Break-even royal flush: %1 per credit at bet %2, where perfect play returns %3%.</source>
+        <translation>Scala reale di pareggio: %1 per credito con puntata %2, dove il gioco perfetto rende il %3%.</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizzata</translation>
+    </message>
+</context>
+<context>
+    <name>TPayTableEditor</name>
+    <message>
+        <source>Royal Flush at bet %1</source>
+        <translation>Scala reale con puntata %1</translation>
+    </message>
+    <message>
+        <source>Royal Flush at bets 1 to %1</source>
+        <translation>Scala reale con puntate da 1 a %1</translation>
+    </message>
+    <message>
+        <source>Jacks or Better</source>
+        <translation>Fanti o meglio</translation>
+    </message>
+    <message>
+        <source>%1, pays per credit</source>
+        <translation>%1, vincita per credito</translation>
+    </message>
+    <message>
+        <source>A pay must be a whole number from 0 to %1</source>
+        <translation>Una vincita deve essere un numero intero da 0 a %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

@@ -484,10 +484,6 @@
         <translation>Rozdaj karty, a doradca uszereguje wszystkie 32 sposoby ich zatrzymania według średniej liczby kredytów, jaką każdy przynosi, od najlepszego.</translation>
     </message>
     <message>
-        <source>Keep %1</source>
-        <translation>Zatrzymaj: %1</translation>
-    </message>
-    <message>
         <source>vel Zezuv - Advisor</source>
         <translation>vel Zezuv - Doradca</translation>
     </message>
@@ -502,26 +498,6 @@
     <message>
         <source>Chart</source>
         <translation>Tabela</translation>
-    </message>
-    <message>
-        <source>Holds, best first</source>
-        <translation>Sposoby zatrzymania, od najlepszego</translation>
-    </message>
-    <message>
-        <source>Every way to hold the hand, its expected return in credits and its loss against the best hold</source>
-        <translation>Każdy sposób zatrzymania kart, jego oczekiwany zwrot w kredytach i strata względem najlepszego wyboru</translation>
-    </message>
-    <message>
-        <source>Hold</source>
-        <translation>Zatrzymaj</translation>
-    </message>
-    <message>
-        <source>Expected return</source>
-        <translation>Średnio</translation>
-    </message>
-    <message>
-        <source>Loss</source>
-        <translation>Strata</translation>
     </message>
     <message>
         <source>H&amp;old These</source>
@@ -564,10 +540,6 @@
         <translation>Twój wybór kosztował %1 kredytu; najlepszy: %2.</translation>
     </message>
     <message>
-        <source> (your hold)</source>
-        <translation> (twój wybór)</translation>
-    </message>
-    <message>
         <source>Hands played</source>
         <translation>Rozegrane rozdania</translation>
     </message>
@@ -598,6 +570,65 @@
     <message>
         <source>Perfect play returns %1% on %2 at a bet of %3</source>
         <translation>Idealna gra zwraca %1% (tabela %2, stawka %3)</translation>
+    </message>
+    <message>
+        <source>Any Hand</source>
+        <translation>Dowolna ręka</translation>
+    </message>
+    <message>
+        <source>Analyse on &amp;Any Hand</source>
+        <translation>&amp;Analizuj jako dowolną rękę</translation>
+    </message>
+    <message>
+        <source>Take this hand to the Any Hand page, to try it with other pay tables</source>
+        <translation>Przenieś tę rękę na stronę Dowolna ręka, aby sprawdzić ją z innymi tabelami wypłat</translation>
+    </message>
+</context>
+<context>
+    <name>TAnyHandPage</name>
+    <message>
+        <source>Five cards</source>
+        <translation>Pięć kart</translation>
+    </message>
+    <message>
+        <source>Five cards as rank and suit: ranks 2 to 10, T, J, Q, K, A; suits c, d, h, s or their symbols; apart by spaces or commas</source>
+        <translation>Pięć kart jako wartość i kolor, angielskimi literami: wartości 2 do 10, T, J, Q, K, A; kolory c, d, h, s lub ich symbole; oddzielone spacjami lub przecinkami</translation>
+    </message>
+    <message>
+        <source>&amp;Cards:</source>
+        <translation>&amp;Karty:</translation>
+    </message>
+    <message>
+        <source>Pick five cards</source>
+        <translation>Wybierz pięć kart</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a card</source>
+        <translation>„%1” to nie karta</translation>
+    </message>
+    <message>
+        <source>%1 twice</source>
+        <translation>%1 dwa razy</translation>
+    </message>
+    <message>
+        <source>%1 cards: a hand has five</source>
+        <translation>%1 kart: ręka ma pięć</translation>
+    </message>
+    <message>
+        <source>Type five cards, such as Kh Kd 9c 8d 3d, or pick them below.</source>
+        <translation>Wpisz pięć kart, np. Kh Kd 9c 8d 3d, albo wybierz je poniżej.</translation>
+    </message>
+    <message>
+        <source>Only 1 card</source>
+        <translation>Tylko 1 karta</translation>
+    </message>
+    <message>
+        <source>Only %1 cards</source>
+        <translation>Tylko %1 karty</translation>
+    </message>
+    <message>
+        <source>Working out the strategy chart...</source>
+        <translation>Obliczanie tabeli strategii...</translation>
     </message>
 </context>
 <context>
@@ -1300,6 +1331,37 @@ Program jest darmowy, ale darowizny są mile widziane. PayPal pobiera opłatę o
     </message>
 </context>
 <context>
+    <name>THoldsTable</name>
+    <message>
+        <source>Keep %1</source>
+        <translation>Zatrzymaj: %1</translation>
+    </message>
+    <message>
+        <source>Holds, best first</source>
+        <translation>Sposoby zatrzymania, od najlepszego</translation>
+    </message>
+    <message>
+        <source>Every way to hold the hand, its expected return in credits and its loss against the best hold</source>
+        <translation>Każdy sposób zatrzymania kart, jego oczekiwany zwrot w kredytach i strata względem najlepszego wyboru</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Zatrzymaj</translation>
+    </message>
+    <message>
+        <source>Expected return</source>
+        <translation>Średnio</translation>
+    </message>
+    <message>
+        <source>Loss</source>
+        <translation>Strata</translation>
+    </message>
+    <message>
+        <source> (your hold)</source>
+        <translation> (twój wybór)</translation>
+    </message>
+</context>
+<context>
     <name>TOddsPage</name>
     <message>
         <source>Jacks or Better</source>
@@ -1340,6 +1402,104 @@ Program jest darmowy, ale darowizny są mile widziane. PayPal pobiera opłatę o
     <message>
         <source>Return %1%. Variance %2 and standard deviation %3 per hand, in credits per credit bet. A royal flush every %4 hands on average.</source>
         <translation>Zwrot %1%. Wariancja %2 i odchylenie standardowe %3 na rozdanie, w kredytach na postawiony kredyt. Średnia liczba rozdań na jednego pokera królewskiego: %4.</translation>
+    </message>
+</context>
+<context>
+    <name>TPayTableChoice</name>
+    <message>
+        <source>Pay table</source>
+        <translation>Tabela wypłat</translation>
+    </message>
+    <message>
+        <source>Pay &amp;table:</source>
+        <translation>&amp;Tabela wypłat:</translation>
+    </message>
+    <message>
+        <source>Bet</source>
+        <translation>Stawka</translation>
+    </message>
+    <message>
+        <source>&amp;Bet:</source>
+        <translation>&amp;Stawka:</translation>
+    </message>
+    <message>
+        <source>Name to keep the pay table under</source>
+        <translation>Nazwa, pod którą zapisać tabelę wypłat</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nazwa:</translation>
+    </message>
+    <message>
+        <source>&amp;Keep</source>
+        <translation>Za&amp;pisz</translation>
+    </message>
+    <message>
+        <source>Keep this pay table under the name, to choose it again in later games</source>
+        <translation>Zapisz tę tabelę wypłat pod tą nazwą, aby wybrać ją ponownie w kolejnych grach</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Usuń</translation>
+    </message>
+    <message>
+        <source>Forget the kept pay table</source>
+        <translation>Zapomnij zapisaną tabelę wypłat</translation>
+    </message>
+    <message>
+        <source>In force: %1</source>
+        <translation>W grze: %1</translation>
+    </message>
+    <message>
+        <source>your own pay table</source>
+        <translation>własna</translation>
+    </message>
+    <message>
+        <source>Working out the break-even royal flush...</source>
+        <translation>Obliczanie progu opłacalności pokera królewskiego...</translation>
+    </message>
+    <message>
+        <source>Even a royal flush of %1 per credit leaves this table below 100%.</source>
+        <translation>Nawet poker królewski za %1 na kredyt zostawia tę tabelę poniżej 100%.</translation>
+    </message>
+    <message>
+        <source>Even with a royal flush that pays nothing, perfect play returns %1%.</source>
+        <translation>Nawet gdy poker królewski nic nie płaci, idealna gra zwraca %1%.</translation>
+    </message>
+    <message>
+        <source>Break-even royal flush: %1 per credit at bet %2, where perfect play returns %3%.</source>
+        <translation>Próg opłacalności pokera królewskiego: %1 na kredyt przy stawce %2; idealna gra zwraca wtedy %3%.</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Własna</translation>
+    </message>
+</context>
+<context>
+    <name>TPayTableEditor</name>
+    <message>
+        <source>Royal Flush at bet %1</source>
+        <translation>Poker królewski przy stawce %1</translation>
+    </message>
+    <message>
+        <source>Royal Flush at bets 1 to %1</source>
+        <translation>Poker królewski przy stawkach 1 do %1</translation>
+    </message>
+    <message>
+        <source>Jacks or Better</source>
+        <translation>Walety lub wyżej</translation>
+    </message>
+    <message>
+        <source>%1, pays per credit</source>
+        <translation>%1, wypłata na kredyt</translation>
+    </message>
+    <message>
+        <source>A pay must be a whole number from 0 to %1</source>
+        <translation>Wypłata musi być liczbą całkowitą od 0 do %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

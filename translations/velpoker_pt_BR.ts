@@ -484,10 +484,6 @@
         <translation>Receba uma mão e o consultor classifica as 32 maneiras de mantê-la pelos créditos que cada uma rende em média, da melhor para a pior.</translation>
     </message>
     <message>
-        <source>Keep %1</source>
-        <translation>Manter %1</translation>
-    </message>
-    <message>
         <source>vel Zezuv - Advisor</source>
         <translation>vel Zezuv - Consultor</translation>
     </message>
@@ -502,26 +498,6 @@
     <message>
         <source>Chart</source>
         <translation>Tabela</translation>
-    </message>
-    <message>
-        <source>Holds, best first</source>
-        <translation>Jogadas, da melhor para a pior</translation>
-    </message>
-    <message>
-        <source>Every way to hold the hand, its expected return in credits and its loss against the best hold</source>
-        <translation>Cada maneira de manter a mão, seu retorno esperado em créditos e sua perda em relação à melhor jogada</translation>
-    </message>
-    <message>
-        <source>Hold</source>
-        <translation>Jogada</translation>
-    </message>
-    <message>
-        <source>Expected return</source>
-        <translation>Retorno esperado</translation>
-    </message>
-    <message>
-        <source>Loss</source>
-        <translation>Perda</translation>
     </message>
     <message>
         <source>H&amp;old These</source>
@@ -564,10 +540,6 @@
         <translation>Sua jogada perdeu %1 créditos em relação a %2.</translation>
     </message>
     <message>
-        <source> (your hold)</source>
-        <translation> (a sua)</translation>
-    </message>
-    <message>
         <source>Hands played</source>
         <translation>Mãos jogadas</translation>
     </message>
@@ -598,6 +570,65 @@
     <message>
         <source>Perfect play returns %1% on %2 at a bet of %3</source>
         <translation>O jogo perfeito retorna %1% em %2 com aposta de %3</translation>
+    </message>
+    <message>
+        <source>Any Hand</source>
+        <translation>Qualquer mão</translation>
+    </message>
+    <message>
+        <source>Analyse on &amp;Any Hand</source>
+        <translation>Analisar em &amp;Qualquer mão</translation>
+    </message>
+    <message>
+        <source>Take this hand to the Any Hand page, to try it with other pay tables</source>
+        <translation>Levar esta mão para a página Qualquer mão, para testá-la com outras tabelas de pagamentos</translation>
+    </message>
+</context>
+<context>
+    <name>TAnyHandPage</name>
+    <message>
+        <source>Five cards</source>
+        <translation>Cinco cartas</translation>
+    </message>
+    <message>
+        <source>Five cards as rank and suit: ranks 2 to 10, T, J, Q, K, A; suits c, d, h, s or their symbols; apart by spaces or commas</source>
+        <translation>Cinco cartas como valor e naipe, em letras inglesas: valores 2 a 10, T, J, Q, K, A; naipes c, d, h, s ou seus símbolos; separadas por espaços ou vírgulas</translation>
+    </message>
+    <message>
+        <source>&amp;Cards:</source>
+        <translation>&amp;Cartas:</translation>
+    </message>
+    <message>
+        <source>Pick five cards</source>
+        <translation>Escolher cinco cartas</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a card</source>
+        <translation>“%1” não é uma carta</translation>
+    </message>
+    <message>
+        <source>%1 twice</source>
+        <translation>%1 repetida</translation>
+    </message>
+    <message>
+        <source>%1 cards: a hand has five</source>
+        <translation>%1 cartas: uma mão tem cinco</translation>
+    </message>
+    <message>
+        <source>Type five cards, such as Kh Kd 9c 8d 3d, or pick them below.</source>
+        <translation>Digite cinco cartas, como Kh Kd 9c 8d 3d, ou escolha-as abaixo.</translation>
+    </message>
+    <message>
+        <source>Only 1 card</source>
+        <translation>Só 1 carta</translation>
+    </message>
+    <message>
+        <source>Only %1 cards</source>
+        <translation>Só %1 cartas</translation>
+    </message>
+    <message>
+        <source>Working out the strategy chart...</source>
+        <translation>Calculando a tabela de estratégia...</translation>
     </message>
 </context>
 <context>
@@ -1300,6 +1331,37 @@ Este programa é gratuito, mas doações são bem-vindas. O PayPal cobra uma tax
     </message>
 </context>
 <context>
+    <name>THoldsTable</name>
+    <message>
+        <source>Keep %1</source>
+        <translation>Manter %1</translation>
+    </message>
+    <message>
+        <source>Holds, best first</source>
+        <translation>Jogadas, da melhor para a pior</translation>
+    </message>
+    <message>
+        <source>Every way to hold the hand, its expected return in credits and its loss against the best hold</source>
+        <translation>Cada maneira de manter a mão, seu retorno esperado em créditos e sua perda em relação à melhor jogada</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Jogada</translation>
+    </message>
+    <message>
+        <source>Expected return</source>
+        <translation>Retorno esperado</translation>
+    </message>
+    <message>
+        <source>Loss</source>
+        <translation>Perda</translation>
+    </message>
+    <message>
+        <source> (your hold)</source>
+        <translation> (a sua)</translation>
+    </message>
+</context>
+<context>
     <name>TOddsPage</name>
     <message>
         <source>Jacks or Better</source>
@@ -1340,6 +1402,104 @@ Este programa é gratuito, mas doações são bem-vindas. O PayPal cobra uma tax
     <message>
         <source>Return %1%. Variance %2 and standard deviation %3 per hand, in credits per credit bet. A royal flush every %4 hands on average.</source>
         <translation>Retorno de %1%. Variância %2 e desvio padrão %3 por mão, em créditos por crédito apostado. Em média, um Royal Flush a cada %4 mãos.</translation>
+    </message>
+</context>
+<context>
+    <name>TPayTableChoice</name>
+    <message>
+        <source>Pay table</source>
+        <translation>Tabela de pagamentos</translation>
+    </message>
+    <message>
+        <source>Pay &amp;table:</source>
+        <translation>&amp;Tabela de pagamentos:</translation>
+    </message>
+    <message>
+        <source>Bet</source>
+        <translation>Aposta</translation>
+    </message>
+    <message>
+        <source>&amp;Bet:</source>
+        <translation>A&amp;posta:</translation>
+    </message>
+    <message>
+        <source>Name to keep the pay table under</source>
+        <translation>Nome com que salvar a tabela de pagamentos</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nome:</translation>
+    </message>
+    <message>
+        <source>&amp;Keep</source>
+        <translation>&amp;Salvar</translation>
+    </message>
+    <message>
+        <source>Keep this pay table under the name, to choose it again in later games</source>
+        <translation>Salvar esta tabela de pagamentos com o nome, para escolhê-la de novo em jogos futuros</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Excluir</translation>
+    </message>
+    <message>
+        <source>Forget the kept pay table</source>
+        <translation>Esquecer a tabela de pagamentos salva</translation>
+    </message>
+    <message>
+        <source>In force: %1</source>
+        <translation>Em jogo: %1</translation>
+    </message>
+    <message>
+        <source>your own pay table</source>
+        <translation>sua própria tabela de pagamentos</translation>
+    </message>
+    <message>
+        <source>Working out the break-even royal flush...</source>
+        <translation>Calculando o Royal Flush de equilíbrio...</translation>
+    </message>
+    <message>
+        <source>Even a royal flush of %1 per credit leaves this table below 100%.</source>
+        <translation>Mesmo um Royal Flush de %1 por crédito deixa esta tabela abaixo de 100%.</translation>
+    </message>
+    <message>
+        <source>Even with a royal flush that pays nothing, perfect play returns %1%.</source>
+        <translation>Mesmo com um Royal Flush que não paga nada, o jogo perfeito retorna %1%.</translation>
+    </message>
+    <message>
+        <source>Break-even royal flush: %1 per credit at bet %2, where perfect play returns %3%.</source>
+        <translation>Royal Flush de equilíbrio: %1 por crédito com aposta de %2, onde o jogo perfeito retorna %3%.</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizada</translation>
+    </message>
+</context>
+<context>
+    <name>TPayTableEditor</name>
+    <message>
+        <source>Royal Flush at bet %1</source>
+        <translation>Royal Flush com aposta %1</translation>
+    </message>
+    <message>
+        <source>Royal Flush at bets 1 to %1</source>
+        <translation>Royal Flush com apostas de 1 a %1</translation>
+    </message>
+    <message>
+        <source>Jacks or Better</source>
+        <translation>Valetes ou Melhor</translation>
+    </message>
+    <message>
+        <source>%1, pays per credit</source>
+        <translation>%1, pagamento por crédito</translation>
+    </message>
+    <message>
+        <source>A pay must be a whole number from 0 to %1</source>
+        <translation>Um pagamento deve ser um número inteiro de 0 a %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

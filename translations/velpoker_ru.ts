@@ -484,10 +484,6 @@
         <translation>Сдайте карты, и советник расставит все 32 способа их оставить по среднему выигрышу в кредитах, начиная с лучшего.</translation>
     </message>
     <message>
-        <source>Keep %1</source>
-        <translation>Оставить: %1</translation>
-    </message>
-    <message>
         <source>vel Zezuv - Advisor</source>
         <translation>vel Zezuv - Советник</translation>
     </message>
@@ -502,26 +498,6 @@
     <message>
         <source>Chart</source>
         <translation>Таблица</translation>
-    </message>
-    <message>
-        <source>Holds, best first</source>
-        <translation>Варианты, начиная с лучшего</translation>
-    </message>
-    <message>
-        <source>Every way to hold the hand, its expected return in credits and its loss against the best hold</source>
-        <translation>Каждый способ оставить карты, его ожидаемый выигрыш в кредитах и потеря относительно лучшего варианта</translation>
-    </message>
-    <message>
-        <source>Hold</source>
-        <translation>Оставить</translation>
-    </message>
-    <message>
-        <source>Expected return</source>
-        <translation>В среднем</translation>
-    </message>
-    <message>
-        <source>Loss</source>
-        <translation>Потеря</translation>
     </message>
     <message>
         <source>H&amp;old These</source>
@@ -564,10 +540,6 @@
         <translation>Ваш выбор потерял %1 кредита; лучший вариант: %2.</translation>
     </message>
     <message>
-        <source> (your hold)</source>
-        <translation> (ваш выбор)</translation>
-    </message>
-    <message>
         <source>Hands played</source>
         <translation>Сыграно раздач</translation>
     </message>
@@ -598,6 +570,65 @@
     <message>
         <source>Perfect play returns %1% on %2 at a bet of %3</source>
         <translation>Идеальная игра даёт отдачу %1% (таблица %2, ставка %3)</translation>
+    </message>
+    <message>
+        <source>Any Hand</source>
+        <translation>Любая рука</translation>
+    </message>
+    <message>
+        <source>Analyse on &amp;Any Hand</source>
+        <translation>Разобрать как &amp;любую руку</translation>
+    </message>
+    <message>
+        <source>Take this hand to the Any Hand page, to try it with other pay tables</source>
+        <translation>Перенести эту руку на страницу «Любая рука», чтобы проверить её с другими таблицами выплат</translation>
+    </message>
+</context>
+<context>
+    <name>TAnyHandPage</name>
+    <message>
+        <source>Five cards</source>
+        <translation>Пять карт</translation>
+    </message>
+    <message>
+        <source>Five cards as rank and suit: ranks 2 to 10, T, J, Q, K, A; suits c, d, h, s or their symbols; apart by spaces or commas</source>
+        <translation>Пять карт как достоинство и масть английскими буквами: достоинства 2–10, T, J, Q, K, A; масти c, d, h, s или их символы; через пробел или запятую</translation>
+    </message>
+    <message>
+        <source>&amp;Cards:</source>
+        <translation>&amp;Карты:</translation>
+    </message>
+    <message>
+        <source>Pick five cards</source>
+        <translation>Выбрать пять карт</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a card</source>
+        <translation>«%1» — не карта</translation>
+    </message>
+    <message>
+        <source>%1 twice</source>
+        <translation>%1 дважды</translation>
+    </message>
+    <message>
+        <source>%1 cards: a hand has five</source>
+        <translation>%1 карт: в руке их пять</translation>
+    </message>
+    <message>
+        <source>Type five cards, such as Kh Kd 9c 8d 3d, or pick them below.</source>
+        <translation>Введите пять карт, например Kh Kd 9c 8d 3d, или выберите их ниже.</translation>
+    </message>
+    <message>
+        <source>Only 1 card</source>
+        <translation>Только 1 карта</translation>
+    </message>
+    <message>
+        <source>Only %1 cards</source>
+        <translation>Только %1 карты</translation>
+    </message>
+    <message>
+        <source>Working out the strategy chart...</source>
+        <translation>Расчёт таблицы стратегии...</translation>
     </message>
 </context>
 <context>
@@ -1300,6 +1331,37 @@ This program is free to use, but donations are welcome. PayPal takes a fee on cr
     </message>
 </context>
 <context>
+    <name>THoldsTable</name>
+    <message>
+        <source>Keep %1</source>
+        <translation>Оставить: %1</translation>
+    </message>
+    <message>
+        <source>Holds, best first</source>
+        <translation>Варианты, начиная с лучшего</translation>
+    </message>
+    <message>
+        <source>Every way to hold the hand, its expected return in credits and its loss against the best hold</source>
+        <translation>Каждый способ оставить карты, его ожидаемый выигрыш в кредитах и потеря относительно лучшего варианта</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Оставить</translation>
+    </message>
+    <message>
+        <source>Expected return</source>
+        <translation>В среднем</translation>
+    </message>
+    <message>
+        <source>Loss</source>
+        <translation>Потеря</translation>
+    </message>
+    <message>
+        <source> (your hold)</source>
+        <translation> (ваш выбор)</translation>
+    </message>
+</context>
+<context>
     <name>TOddsPage</name>
     <message>
         <source>Jacks or Better</source>
@@ -1340,6 +1402,104 @@ This program is free to use, but donations are welcome. PayPal takes a fee on cr
     <message>
         <source>Return %1%. Variance %2 and standard deviation %3 per hand, in credits per credit bet. A royal flush every %4 hands on average.</source>
         <translation>Отдача %1%. Дисперсия %2 и стандартное отклонение %3 на раздачу, в кредитах на кредит ставки. Среднее число раздач на один роял-флеш: %4.</translation>
+    </message>
+</context>
+<context>
+    <name>TPayTableChoice</name>
+    <message>
+        <source>Pay table</source>
+        <translation>Таблица выплат</translation>
+    </message>
+    <message>
+        <source>Pay &amp;table:</source>
+        <translation>&amp;Таблица выплат:</translation>
+    </message>
+    <message>
+        <source>Bet</source>
+        <translation>Ставка</translation>
+    </message>
+    <message>
+        <source>&amp;Bet:</source>
+        <translation>&amp;Ставка:</translation>
+    </message>
+    <message>
+        <source>Name to keep the pay table under</source>
+        <translation>Имя, под которым сохранить таблицу выплат</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Имя:</translation>
+    </message>
+    <message>
+        <source>&amp;Keep</source>
+        <translation>Со&amp;хранить</translation>
+    </message>
+    <message>
+        <source>Keep this pay table under the name, to choose it again in later games</source>
+        <translation>Сохранить эту таблицу выплат под этим именем, чтобы выбирать её в следующих играх</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Удалить</translation>
+    </message>
+    <message>
+        <source>Forget the kept pay table</source>
+        <translation>Забыть сохранённую таблицу выплат</translation>
+    </message>
+    <message>
+        <source>In force: %1</source>
+        <translation>В игре: %1</translation>
+    </message>
+    <message>
+        <source>your own pay table</source>
+        <translation>ваша</translation>
+    </message>
+    <message>
+        <source>Working out the break-even royal flush...</source>
+        <translation>Расчёт безубыточного роял-флеша...</translation>
+    </message>
+    <message>
+        <source>Even a royal flush of %1 per credit leaves this table below 100%.</source>
+        <translation>Даже роял-флеш по %1 за кредит оставляет эту таблицу ниже 100%.</translation>
+    </message>
+    <message>
+        <source>Even with a royal flush that pays nothing, perfect play returns %1%.</source>
+        <translation>Даже если роял-флеш ничего не платит, идеальная игра даёт отдачу %1%.</translation>
+    </message>
+    <message>
+        <source>Break-even royal flush: %1 per credit at bet %2, where perfect play returns %3%.</source>
+        <translation>Безубыточный роял-флеш: %1 за кредит при ставке %2; идеальная игра тогда даёт отдачу %3%.</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Своя</translation>
+    </message>
+</context>
+<context>
+    <name>TPayTableEditor</name>
+    <message>
+        <source>Royal Flush at bet %1</source>
+        <translation>Роял-флеш при ставке %1</translation>
+    </message>
+    <message>
+        <source>Royal Flush at bets 1 to %1</source>
+        <translation>Роял-флеш при ставках 1–%1</translation>
+    </message>
+    <message>
+        <source>Jacks or Better</source>
+        <translation>Валеты или выше</translation>
+    </message>
+    <message>
+        <source>%1, pays per credit</source>
+        <translation>%1, выплата за кредит</translation>
+    </message>
+    <message>
+        <source>A pay must be a whole number from 0 to %1</source>
+        <translation>Выплата должна быть целым числом от 0 до %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
