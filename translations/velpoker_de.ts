@@ -1365,7 +1365,7 @@ Dieses Programm ist kostenlos, Spenden sind aber willkommen. PayPal erhebt bei K
     <name>TOddsPage</name>
     <message>
         <source>Jacks or Better</source>
-        <translation>Buben oder besser</translation>
+        <translation>Hohes Paar</translation>
     </message>
     <message>
         <source>Final hands with perfect play</source>

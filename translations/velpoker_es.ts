@@ -720,7 +720,7 @@
     </message>
     <message>
         <source>&amp;Draw</source>
-        <translation>&amp;Cambiar</translation>
+        <translation>&amp;Robar</translation>
     </message>
     <message>
         <source>&amp;Bet</source>
@@ -987,7 +987,7 @@ The game&apos;s own card generator (tools/cardgen).
 
 3. Pulse «Apostar». Recibirá 5 cartas. Elija las cartas que quiere retener haciendo clic en ellas o pulsando las teclas 1 a 5 del teclado.
 
-4. Pulse «Cambiar». Recibirá cartas nuevas en lugar de las que no haya retenido y el juego evaluará su mano.
+4. Pulse «Robar». Recibirá cartas nuevas en lugar de las que no haya retenido y el juego evaluará su mano.
 
 El juego usa una sola baraja de 52 cartas, que se mezcla al principio de cada jugada.
 
@@ -1215,7 +1215,7 @@ el propio generador de cartas del juego (tools/cardgen).
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation>&amp;Restaurar</translation>
+        <translation>&amp;Inicial</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1377,7 +1377,7 @@ Este programa es gratuito, pero los donativos son bienvenidos. PayPal cobra una 
     </message>
     <message>
         <source>Probability</source>
-        <translation>Probabilidad</translation>
+        <translation>Prob.</translation>
     </message>
     <message>
         <source>1 in</source>

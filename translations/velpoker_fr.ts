@@ -1215,7 +1215,7 @@ le générateur de cartes du jeu lui-même (tools/cardgen).
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation>Par &amp;défaut</translation>
+        <translation>&amp;Rétablir</translation>
     </message>
     <message>
         <source>Cancel</source>

@@ -696,7 +696,7 @@
     </message>
     <message>
         <source>Credit</source>
-        <translation>Credito</translation>
+        <translation>Saldo</translation>
     </message>
     <message>
         <source>Current Bet  %1</source>
@@ -788,7 +788,7 @@
     </message>
     <message>
         <source>%1 - Credit %2</source>
-        <translation>%1 - Credito %2</translation>
+        <translation>%1 - Saldo %2</translation>
     </message>
     <message>
         <source>%1 Game in Progress.  Close Program?</source>
@@ -816,7 +816,7 @@
     </message>
     <message>
         <source>Win %1</source>
-        <translation>Vincita %1</translation>
+        <translation>Vinti %1</translation>
     </message>
     <message>
         <source>Click Game - New to play a new game</source>
@@ -836,11 +836,11 @@
     </message>
     <message>
         <source>Hi Score= %1</source>
-        <translation>Credito max= %1</translation>
+        <translation>Saldo max= %1</translation>
     </message>
     <message>
         <source>Lo Score= %1</source>
-        <translation>Credito min= %1</translation>
+        <translation>Saldo min= %1</translation>
     </message>
     <message>
         <source>Copyright %1</source>
@@ -884,7 +884,7 @@
     </message>
     <message>
         <source>%1, credit %2</source>
-        <translation>%1, credito %2</translation>
+        <translation>%1, saldo %2</translation>
     </message>
 </context>
 <context>

@@ -696,7 +696,7 @@
     </message>
     <message>
         <source>Credit</source>
-        <translation>Crédito</translation>
+        <translation>Saldo</translation>
     </message>
     <message>
         <source>Current Bet  %1</source>
@@ -788,7 +788,7 @@
     </message>
     <message>
         <source>%1 - Credit %2</source>
-        <translation>%1 - Crédito %2</translation>
+        <translation>%1 - Saldo %2</translation>
     </message>
     <message>
         <source>%1 Game in Progress.  Close Program?</source>
@@ -816,7 +816,7 @@
     </message>
     <message>
         <source>Win %1</source>
-        <translation>Ganho %1</translation>
+        <translation>Pago %1</translation>
     </message>
     <message>
         <source>Click Game - New to play a new game</source>
@@ -836,11 +836,11 @@
     </message>
     <message>
         <source>Hi Score= %1</source>
-        <translation>Crédito máx.= %1</translation>
+        <translation>Saldo máx.= %1</translation>
     </message>
     <message>
         <source>Lo Score= %1</source>
-        <translation>Crédito mín.= %1</translation>
+        <translation>Saldo mín.= %1</translation>
     </message>
     <message>
         <source>Copyright %1</source>
@@ -884,7 +884,7 @@
     </message>
     <message>
         <source>%1, credit %2</source>
-        <translation>%1, crédito %2</translation>
+        <translation>%1, saldo %2</translation>
     </message>
 </context>
 <context>
