@@ -573,15 +573,15 @@
     </message>
     <message>
         <source>Any Hand</source>
-        <translation>Cualquier mano</translation>
+        <translation>Mano libre</translation>
     </message>
     <message>
         <source>Analyse on &amp;Any Hand</source>
-        <translation>Analizar en Cualquier &amp;mano</translation>
+        <translation>Analizar en &amp;Mano libre</translation>
     </message>
     <message>
         <source>Take this hand to the Any Hand page, to try it with other pay tables</source>
-        <translation>Llevar esta mano a la página Cualquier mano, para probarla con otras tablas de pagos</translation>
+        <translation>Llevar esta mano a la página Mano libre, para probarla con otras tablas de pagos</translation>
     </message>
 </context>
 <context>
@@ -1412,7 +1412,7 @@ Este programa es gratuito, pero los donativos son bienvenidos. PayPal cobra una 
     </message>
     <message>
         <source>Pay &amp;table:</source>
-        <translation>&amp;Tabla de pagos:</translation>
+        <translation>&amp;Pagos:</translation>
     </message>
     <message>
         <source>Bet</source>
@@ -1420,7 +1420,7 @@ Este programa es gratuito, pero los donativos son bienvenidos. PayPal cobra una 
     </message>
     <message>
         <source>&amp;Bet:</source>
-        <translation>A&amp;puesta:</translation>
+        <translation>Ap&amp;uesta:</translation>
     </message>
     <message>
         <source>Name to keep the pay table under</source>

@@ -573,15 +573,15 @@
     </message>
     <message>
         <source>Any Hand</source>
-        <translation>Qualsiasi mano</translation>
+        <translation>Mano libera</translation>
     </message>
     <message>
         <source>Analyse on &amp;Any Hand</source>
-        <translation>Analizza in Qualsiasi &amp;mano</translation>
+        <translation>Analizza in &amp;Mano libera</translation>
     </message>
     <message>
         <source>Take this hand to the Any Hand page, to try it with other pay tables</source>
-        <translation>Porta questa mano nella pagina Qualsiasi mano, per provarla con altre tabelle vincite</translation>
+        <translation>Porta questa mano nella pagina Mano libera, per provarla con altre tabelle vincite</translation>
     </message>
 </context>
 <context>
