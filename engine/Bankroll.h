@@ -20,6 +20,8 @@ struct BankrollQuestion {
     int credit = 0;
     int hands = 0;
     int bet = MaxBet;
+
+    bool operator==(const BankrollQuestion&) const = default;
 };
 
 inline constexpr int MaxBankrollCredit = 1'000'000;
@@ -37,6 +39,7 @@ enum class BankrollError {
 };
 
 inline constexpr std::array<double, 5> CreditPercentileLevels{0.05, 0.25, 0.50, 0.75, 0.95};
+inline constexpr std::size_t MedianLevel = 2; // of the CreditPercentileLevels
 inline constexpr std::array<double, 3> RuinRiskTargets{0.01, 0.05, 0.10};
 // The percentiles along the way are taken at about this many points.
 inline constexpr int SpreadIntervals = 200;
