@@ -26,8 +26,8 @@ struct StrategyChart {
 std::vector<StrategyChart> GenerateCharts(const ChartDeals& deals, std::span<const PayVector> payVectors,
                                           unsigned threads = DefaultThreadCount());
 
-// The chart of one priced pay vector; `halves` shares the search.
-StrategyChart GenerateChart(const ChartDeals& deals, const DealPrices& prices, PairedWork& halves);
+// The chart of one priced pay vector, on the caller's thread.
+StrategyChart GenerateChart(const ChartDeals& deals, const DealPrices& prices);
 
 // The chart of one pay table and bet (1..5), from nothing: about a second,
 // so a window asks for it off its own thread. Safe to call from any number

@@ -53,21 +53,27 @@ std::array<bool, HoldCount> Candidates(const HoldCounts& holds)
     return candidate;
 }
 
-// Credits won over every draw of a hold, exactly.
-std::int64_t TotalCredits(const CategoryCounts& counts, const PayVector& pays)
+// Pays per credit as whole numbers (at most MaxPayPerCredit), none for
+// nothing: the products fit 64 bits and vector registers multiply them.
+using WholePays = std::array<std::uint32_t, CategoryCount>;
+
+WholePays WholePaysOf(const PayVector& pays)
 {
-    std::int64_t total = 0;
+    WholePays whole{};
     for (int category = JacksOrBetter; category < CategoryCount; ++category)
-        total += counts[category] * static_cast<std::int64_t>(pays[category]);
-    return total;
+        whole[category] = static_cast<std::uint32_t>(pays[category]);
+    return whole;
 }
 
-double PerCredit(const CategoryCounts& counts, std::uint32_t draws, const PayVector& pays)
+// Credits won over every draw of a hold, exactly.
+std::int64_t TotalCredits(const CategoryCounts& counts, const WholePays& pays)
 {
-    double credits = 0;
-    for (int category = JacksOrBetter; category < CategoryCount; ++category)
-        credits += counts[category] * pays[category];
-    return credits / draws;
+    std::uint64_t total = 0;
+    // Unrolled, the pays stay in registers.
+#pragma GCC unroll 10
+    for (int category = 0; category < CategoryCount; ++category)
+        total += std::uint64_t{counts[category]} * pays[category];
+    return static_cast<std::int64_t>(total);
 }
 
 } // namespace
@@ -185,9 +191,12 @@ void ChartDeals::IndexOccurrences()
         occurrenceBegin_[id + 1] += occurrenceBegin_[id];
     std::vector<std::uint32_t> next(occurrenceBegin_.begin(), occurrenceBegin_.end() - 1);
     occurrences_.resize(MatchCount());
+    occurrenceOf_.resize(MatchCount());
     for (std::uint32_t deal = 0; deal < DealCount(); ++deal) {
-        for (std::uint32_t m = matchBegin_[deal]; m < matchBegin_[deal + 1]; ++m)
-            occurrences_[next[matchPatterns_[m]]++] = {deal, m};
+        for (std::uint32_t m = matchBegin_[deal]; m < matchBegin_[deal + 1]; ++m) {
+            occurrenceOf_[m] = next[matchPatterns_[m]]++;
+            occurrences_[occurrenceOf_[m]] = {deal, m};
+        }
     }
 }
 
@@ -216,10 +225,16 @@ std::span<const ChartDeals::Occurrence> ChartDeals::Occurrences(PatternId patter
                                            occurrenceBegin_[pattern + 1] - occurrenceBegin_[pattern]);
 }
 
+std::span<const double> ChartDeals::OccurrenceValues(const DealPrices& prices, PatternId pattern) const
+{
+    return std::span(prices.occurrenceValues)
+        .subspan(occurrenceBegin_[pattern], occurrenceBegin_[pattern + 1] - occurrenceBegin_[pattern]);
+}
+
 // The deal's best stored hold, ties to the lowest mask: the returns pick it
 // out, and those too close to tell apart in floating point are compared as
 // exact fractions.
-std::uint32_t ChartDeals::BestHold(std::size_t deal, const DealPrices& prices, const PayVector& pays) const
+std::uint32_t ChartDeals::BestHold(std::size_t deal, const DealPrices& prices, const WholePays& pays) const
 {
     std::uint32_t best = std::numeric_limits<std::uint32_t>::max();
     double bestReturn = -std::numeric_limits<double>::infinity();
@@ -244,22 +259,32 @@ std::uint32_t ChartDeals::BestHold(std::size_t deal, const DealPrices& prices, c
 
 DealPrices ChartDeals::Price(const PayVector& pays, unsigned threads) const
 {
+    const WholePays whole = WholePaysOf(pays);
     DealPrices prices;
     prices.holdReturns.resize(HoldCount());
     prices.best.resize(DealCount());
+    prices.matchValues.resize(MatchCount());
+    prices.occurrenceValues.resize(MatchCount());
     const std::size_t blockCount = (DealCount() + DealsPerBlock - 1) / DealsPerBlock;
     std::vector<UnitCounts> blockUnits(blockCount);
     ForEachBlock(blockCount, threads, [&](std::size_t b) {
         const std::size_t end = std::min(DealCount(), (b + 1) * DealsPerBlock);
         for (std::size_t h = holdBegin_[b * DealsPerBlock]; h < holdBegin_[end]; ++h)
-            prices.holdReturns[h] = PerCredit(holdCounts_[h], DrawsOf(holdMasks_[h]), pays);
+            prices.holdReturns[h] = static_cast<double>(TotalCredits(holdCounts_[h], whole)) / DrawsOf(holdMasks_[h]);
+        UnitCounts units{};
         for (std::size_t deal = b * DealsPerBlock; deal < end; ++deal) {
-            const std::uint32_t best = BestHold(deal, prices, pays);
+            const std::uint32_t best = BestHold(deal, prices, whole);
             prices.best[deal] = prices.holdReturns[best];
             const std::int64_t perDraw = DrawUnits / DrawsOf(holdMasks_[best]) * weights_[deal];
             for (int category = 0; category < CategoryCount; ++category)
-                blockUnits[b][category] += holdCounts_[best][category] * perDraw;
+                units[category] += holdCounts_[best][category] * perDraw;
+            for (std::uint32_t m = matchBegin_[deal]; m < matchBegin_[deal + 1]; ++m) {
+                const double value = weights_[deal] * prices.holdReturns[matchHolds_[m]];
+                prices.matchValues[m] = value;
+                prices.occurrenceValues[occurrenceOf_[m]] = value;
+            }
         }
+        blockUnits[b] = units;
     });
     for (const UnitCounts& units : blockUnits) {
         for (int category = 0; category < CategoryCount; ++category)

@@ -17,6 +17,8 @@ namespace vel {
 struct DealPrices {
     std::vector<double> holdReturns; // per stored hold, per credit bet
     std::vector<double> best;        // per deal, its best hold's return
+    std::vector<double> matchValues; // per match: its deal's weight x its hold's return
+    std::vector<double> occurrenceValues; // the same values by pattern, as Occurrences lists them
     UnitCounts bestUnits{};          // final hands when every deal is held the best way
     double perfectReturn = 0;        // per credit, over every deal weighted
 };
@@ -55,6 +57,8 @@ public:
     void PrefetchMatch(std::uint32_t match) const { __builtin_prefetch(&matchPatterns_[match]); }
     std::size_t MatchCount() const { return matchPatterns_.size(); }
     std::span<const Occurrence> Occurrences(PatternId pattern) const;
+    // The match values of `prices` beside Occurrences(pattern).
+    std::span<const double> OccurrenceValues(const DealPrices& prices, PatternId pattern) const;
     // The patterns that show in only some of this one's deals and hold the
     // same cards there: finer lines this one stands for.
     std::span<const PatternId> FinerPatterns(PatternId pattern) const { return finer_[pattern]; }
@@ -91,7 +95,8 @@ private:
     void Join(std::vector<DealBlock>& blocks);
     void IndexOccurrences();
     void FindFinerPatterns();
-    std::uint32_t BestHold(std::size_t deal, const DealPrices& prices, const PayVector& pays) const;
+    std::uint32_t BestHold(std::size_t deal, const DealPrices& prices,
+                           const std::array<std::uint32_t, CategoryCount>& pays) const;
     std::vector<int> weights_;
     std::vector<std::uint32_t> holdBegin_;  // per deal, one more than deals
     std::vector<CategoryCounts> holdCounts_; // per stored hold
@@ -102,6 +107,7 @@ private:
     std::vector<std::uint32_t> matchHolds_;
     std::vector<std::uint32_t> occurrenceBegin_; // by pattern, one more than patterns
     std::vector<Occurrence> occurrences_;
+    std::vector<std::uint32_t> occurrenceOf_; // per match, where Occurrences lists it
     std::array<std::vector<PatternId>, PatternCount> finer_;
 };
 
