@@ -31,7 +31,7 @@ constexpr std::size_t PrefetchAhead = 16;
 // deals it hands from line to line alone.
 class ChartSearch {
 public:
-    ChartSearch(const ChartDeals& deals, const DealPrices& prices);
+    ChartSearch(const ChartDeals& deals, const DealPrices& prices, unsigned threads);
 
     std::vector<PatternId> Run();
 
@@ -62,8 +62,8 @@ private:
 
     std::uint32_t FirstBelow(std::uint32_t deal, std::size_t line) const;
     void GatherGains(PatternId pattern);
-    void GatherRaises(PatternId pattern);
-    void GatherLowerings(PatternId pattern);
+    void GatherRaises(PatternId pattern, int half);
+    void GatherLowerings(PatternId pattern, int half);
     Move BestRaise(PatternId pattern) const;
     Move BestLowering(PatternId pattern) const;
     Move BestMove(PatternId pattern);
@@ -75,6 +75,7 @@ private:
 
     const ChartDeals& deals_;
     const DealPrices& prices_;
+    const MatchValues values_;
     const std::vector<double>& value_; // per match: deal weight x return of its hold
     // per deal, its first line: the match, its pattern and its value
     std::vector<std::uint32_t> first_;
@@ -85,17 +86,20 @@ private:
     std::array<int, PatternCount> firstCount_{}; // deals whose first line a pattern is
     double lineCost_;
     Gains gains_;
-    std::array<Gains, 2> halfGains_;
+    std::array<Gains, 4> quarterGains_;
+    PairedWork halves_;
 };
 
-ChartSearch::ChartSearch(const ChartDeals& deals, const DealPrices& prices)
+ChartSearch::ChartSearch(const ChartDeals& deals, const DealPrices& prices, unsigned threads)
     : deals_(deals)
     , prices_(prices)
-    , value_(prices.matchValues)
+    , values_(deals.ValueMatches(prices, threads))
+    , value_(values_.byMatch)
     , first_(deals.DealCount())
     , firstPattern_(deals.DealCount())
     , firstValue_(deals.DealCount())
     , lineCost_(FirstLineCost * FiveCardHands)
+    , halves_(threads)
 {
     OrderByBestReturns();
     FindFirstLines();
@@ -159,37 +163,36 @@ std::uint32_t ChartSearch::FirstBelow(std::uint32_t deal, std::size_t line) cons
 // Raising a pattern above line k gives it the deals it matches whose first
 // line lies between; lowering it below line k hands the deals it holds to
 // their next matching line, when that lies above k. Both are gathered by
-// line in two halves side by side, two chains of additions that overlap,
-// and the halves are added in a fixed order.
+// line in quarters, two halves at once, each half two quarters side by side,
+// so that the chains of additions overlap; the quarters are added in a fixed
+// order, so that the sums do not depend on the threads.
 void ChartSearch::GatherGains(PatternId pattern)
 {
-    const std::size_t count = deals_.Occurrences(pattern).size();
-    for (Gains& half : halfGains_) {
-        half.up.fill(0);
-        half.down.fill(0);
-        half.upDeals.fill(0);
-        half.downDeals.fill(0);
-        half.held.resize(count - count / 2);
-    }
-    GatherRaises(pattern);
-    GatherLowerings(pattern);
+    halves_.Run([&](int half) {
+        GatherRaises(pattern, half);
+        GatherLowerings(pattern, half);
+    });
+    const auto sum = [this](auto member, int slot) {
+        const auto& q = quarterGains_;
+        return ((q[0].*member)[slot] + (q[1].*member)[slot]) + ((q[2].*member)[slot] + (q[3].*member)[slot]);
+    };
     for (int slot = 0; slot < PatternCount; ++slot) {
-        gains_.up[slot] = halfGains_[0].up[slot] + halfGains_[1].up[slot];
-        gains_.down[slot] = halfGains_[0].down[slot] + halfGains_[1].down[slot];
-        gains_.upDeals[slot] = halfGains_[0].upDeals[slot] + halfGains_[1].upDeals[slot];
-        gains_.downDeals[slot] = halfGains_[0].downDeals[slot] + halfGains_[1].downDeals[slot];
+        gains_.up[slot] = sum(&Gains::up, slot);
+        gains_.down[slot] = sum(&Gains::down, slot);
+        gains_.upDeals[slot] = sum(&Gains::upDeals, slot);
+        gains_.downDeals[slot] = sum(&Gains::downDeals, slot);
     }
 }
 
 // Branch-free: each occurrence's gain, were the pattern raised past its
 // deal's first line; the deals the pattern holds are noted to be handed on
 // after. Deals lie scattered over megabytes: each is fetched a few ahead.
-void ChartSearch::GatherRaises(PatternId pattern)
+void ChartSearch::GatherRaises(PatternId pattern, int half)
 {
     const std::span<const ChartDeals::Occurrence> occurrences = deals_.Occurrences(pattern);
-    const std::span<const double> values = deals_.OccurrenceValues(prices_, pattern);
+    const std::span<const double> values = deals_.OccurrenceValues(values_, pattern);
     const std::size_t line = position_[pattern];
-    const std::size_t mid = occurrences.size() / 2;
+    const auto bound = [&](int quarter) { return occurrences.size() * quarter / 4; };
     const auto take = [&](std::size_t i, std::size_t end, Gains& gains, std::size_t& held) {
         if (i + PrefetchAhead < end) {
             const std::uint32_t later = occurrences[i + PrefetchAhead].deal;
@@ -204,21 +207,29 @@ void ChartSearch::GatherRaises(PatternId pattern)
         gains.held[held] = static_cast<std::uint32_t>(i);
         held += firstLine == line;
     };
-    std::size_t held0 = 0, held1 = 0;
-    for (std::size_t i = 0; mid + i < occurrences.size(); ++i) {
-        if (i < mid)
-            take(i, mid, halfGains_[0], held0);
-        take(mid + i, occurrences.size(), halfGains_[1], held1);
+    Gains& first = quarterGains_[2 * half];
+    Gains& second = quarterGains_[2 * half + 1];
+    const std::size_t begin = bound(2 * half), mid = bound(2 * half + 1), end = bound(2 * half + 2);
+    for (Gains* gains : {&first, &second}) {
+        gains->up.fill(0);
+        gains->upDeals.fill(0);
+        gains->held.resize(end - mid);
     }
-    halfGains_[0].held.resize(held0);
-    halfGains_[1].held.resize(held1);
+    std::size_t firstHeld = 0, secondHeld = 0;
+    for (std::size_t i = 0; mid + i < end; ++i) {
+        if (begin + i < mid)
+            take(begin + i, mid, first, firstHeld);
+        take(mid + i, end, second, secondHeld);
+    }
+    first.held.resize(firstHeld);
+    second.held.resize(secondHeld);
 }
 
 // Each deal the pattern holds, handed to its next matching line.
-void ChartSearch::GatherLowerings(PatternId pattern)
+void ChartSearch::GatherLowerings(PatternId pattern, int half)
 {
     const std::span<const ChartDeals::Occurrence> occurrences = deals_.Occurrences(pattern);
-    const std::span<const double> values = deals_.OccurrenceValues(prices_, pattern);
+    const std::span<const double> values = deals_.OccurrenceValues(values_, pattern);
     const std::size_t line = position_[pattern];
     const auto take = [&](std::size_t k, Gains& gains) {
         if (k + PrefetchAhead < gains.held.size()) {
@@ -231,12 +242,17 @@ void ChartSearch::GatherLowerings(PatternId pattern)
         gains.down[LineOf(next)] += value_[next] - values[i];
         ++gains.downDeals[LineOf(next)];
     };
-    const std::size_t longer = std::max(halfGains_[0].held.size(), halfGains_[1].held.size());
-    for (std::size_t k = 0; k < longer; ++k) {
-        for (Gains& half : halfGains_) {
-            if (k < half.held.size())
-                take(k, half);
-        }
+    Gains& first = quarterGains_[2 * half];
+    Gains& second = quarterGains_[2 * half + 1];
+    first.down.fill(0);
+    first.downDeals.fill(0);
+    second.down.fill(0);
+    second.downDeals.fill(0);
+    for (std::size_t k = 0; k < std::max(first.held.size(), second.held.size()); ++k) {
+        if (k < first.held.size())
+            take(k, first);
+        if (k < second.held.size())
+            take(k, second);
     }
 }
 
@@ -424,9 +440,9 @@ std::vector<PatternId> ChartSearch::Run()
 
 } // namespace
 
-std::vector<PatternId> SearchChartLines(const ChartDeals& deals, const DealPrices& prices)
+std::vector<PatternId> SearchChartLines(const ChartDeals& deals, const DealPrices& prices, unsigned threads)
 {
-    return ChartSearch(deals, prices).Run();
+    return ChartSearch(deals, prices, threads).Run();
 }
 
 } // namespace vel

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/Parallel.h"
 #include "engine/StrategyChartDeals.h"
 
 #include <vector>
@@ -8,6 +9,8 @@ namespace vel {
 
 // The lines of a chart for one pay vector's prices, ordered so that the
 // chart loses as little as it can against perfect play, draw five last.
-std::vector<PatternId> SearchChartLines(const ChartDeals& deals, const DealPrices& prices);
+// The result does not depend on `threads`.
+std::vector<PatternId> SearchChartLines(const ChartDeals& deals, const DealPrices& prices,
+                                        unsigned threads = DefaultThreadCount());
 
 } // namespace vel

@@ -9,14 +9,14 @@ std::vector<StrategyChart> GenerateCharts(const ChartDeals& deals, std::span<con
 {
     std::vector<StrategyChart> charts(payVectors.size());
     ForEachBlock(payVectors.size(), threads,
-                 [&](std::size_t i) { charts[i] = GenerateChart(deals, deals.Price(payVectors[i], 1)); });
+                 [&](std::size_t i) { charts[i] = GenerateChart(deals, deals.Price(payVectors[i], 1), 1); });
     return charts;
 }
 
-StrategyChart GenerateChart(const ChartDeals& deals, const DealPrices& prices)
+StrategyChart GenerateChart(const ChartDeals& deals, const DealPrices& prices, unsigned threads)
 {
     StrategyChart chart;
-    chart.lines = SearchChartLines(deals, prices);
+    chart.lines = SearchChartLines(deals, prices, threads);
     chart.chartReturn = deals.ChartReturn(prices, chart.lines);
     chart.perfectReturn = prices.perfectReturn;
     return chart;

@@ -225,9 +225,9 @@ std::span<const ChartDeals::Occurrence> ChartDeals::Occurrences(PatternId patter
                                            occurrenceBegin_[pattern + 1] - occurrenceBegin_[pattern]);
 }
 
-std::span<const double> ChartDeals::OccurrenceValues(const DealPrices& prices, PatternId pattern) const
+std::span<const double> ChartDeals::OccurrenceValues(const MatchValues& values, PatternId pattern) const
 {
-    return std::span(prices.occurrenceValues)
+    return std::span(values.byOccurrence)
         .subspan(occurrenceBegin_[pattern], occurrenceBegin_[pattern + 1] - occurrenceBegin_[pattern]);
 }
 
@@ -263,8 +263,6 @@ DealPrices ChartDeals::Price(const PayVector& pays, unsigned threads) const
     DealPrices prices;
     prices.holdReturns.resize(HoldCount());
     prices.best.resize(DealCount());
-    prices.matchValues.resize(MatchCount());
-    prices.occurrenceValues.resize(MatchCount());
     const std::size_t blockCount = (DealCount() + DealsPerBlock - 1) / DealsPerBlock;
     std::vector<UnitCounts> blockUnits(blockCount);
     ForEachBlock(blockCount, threads, [&](std::size_t b) {
@@ -278,11 +276,6 @@ DealPrices ChartDeals::Price(const PayVector& pays, unsigned threads) const
             const std::int64_t perDraw = DrawUnits / DrawsOf(holdMasks_[best]) * weights_[deal];
             for (int category = 0; category < CategoryCount; ++category)
                 units[category] += holdCounts_[best][category] * perDraw;
-            for (std::uint32_t m = matchBegin_[deal]; m < matchBegin_[deal + 1]; ++m) {
-                const double value = weights_[deal] * prices.holdReturns[matchHolds_[m]];
-                prices.matchValues[m] = value;
-                prices.occurrenceValues[occurrenceOf_[m]] = value;
-            }
         }
         blockUnits[b] = units;
     });
@@ -292,6 +285,22 @@ DealPrices ChartDeals::Price(const PayVector& pays, unsigned threads) const
     }
     prices.perfectReturn = WeightedReturn([&](std::size_t deal) { return prices.best[deal]; });
     return prices;
+}
+
+MatchValues ChartDeals::ValueMatches(const DealPrices& prices, unsigned threads) const
+{
+    MatchValues values{std::vector<double>(MatchCount()), std::vector<double>(MatchCount())};
+    const std::size_t blockCount = (DealCount() + DealsPerBlock - 1) / DealsPerBlock;
+    ForEachBlock(blockCount, threads, [&](std::size_t b) {
+        const std::size_t end = std::min(DealCount(), (b + 1) * DealsPerBlock);
+        for (std::size_t deal = b * DealsPerBlock; deal < end; ++deal) {
+            for (std::uint32_t m = matchBegin_[deal]; m < matchBegin_[deal + 1]; ++m) {
+                values.byMatch[m] = weights_[deal] * prices.holdReturns[matchHolds_[m]];
+                values.byOccurrence[occurrenceOf_[m]] = values.byMatch[m];
+            }
+        }
+    });
+    return values;
 }
 
 double ChartDeals::ChartReturn(const DealPrices& prices, std::span<const PatternId> lines) const

@@ -17,10 +17,14 @@ namespace vel {
 struct DealPrices {
     std::vector<double> holdReturns; // per stored hold, per credit bet
     std::vector<double> best;        // per deal, its best hold's return
-    std::vector<double> matchValues; // per match: its deal's weight x its hold's return
-    std::vector<double> occurrenceValues; // the same values by pattern, as Occurrences lists them
     UnitCounts bestUnits{};          // final hands when every deal is held the best way
     double perfectReturn = 0;        // per credit, over every deal weighted
+};
+
+// What each match of a deal is worth to a chart, at one pay vector's prices.
+struct MatchValues {
+    std::vector<double> byMatch;      // its deal's weight x its hold's return
+    std::vector<double> byOccurrence; // the same, by pattern as Occurrences lists them
 };
 
 // Every distinct deal with the holds that some pay table could make its
@@ -57,8 +61,8 @@ public:
     void PrefetchMatch(std::uint32_t match) const { __builtin_prefetch(&matchPatterns_[match]); }
     std::size_t MatchCount() const { return matchPatterns_.size(); }
     std::span<const Occurrence> Occurrences(PatternId pattern) const;
-    // The match values of `prices` beside Occurrences(pattern).
-    std::span<const double> OccurrenceValues(const DealPrices& prices, PatternId pattern) const;
+    // The values beside Occurrences(pattern).
+    std::span<const double> OccurrenceValues(const MatchValues& values, PatternId pattern) const;
     // The patterns that show in only some of this one's deals and hold the
     // same cards there: finer lines this one stands for.
     std::span<const PatternId> FinerPatterns(PatternId pattern) const { return finer_[pattern]; }
@@ -74,6 +78,8 @@ public:
     // Every stored hold and deal priced by `pays` (credits per credit bet,
     // whole numbers). The result does not depend on `threads`.
     DealPrices Price(const PayVector& pays, unsigned threads = DefaultThreadCount()) const;
+    // The matches valued at `prices`. The result does not depend on `threads`.
+    MatchValues ValueMatches(const DealPrices& prices, unsigned threads = DefaultThreadCount()) const;
     // Long-run return per credit over every deal, weighted by how many
     // deals each stands for.
     template <typename DealReturn>
