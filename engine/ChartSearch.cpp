@@ -132,17 +132,21 @@ void ChartSearch::OrderByBestReturns()
 
 void ChartSearch::FindFirstLines()
 {
-    for (std::uint32_t deal = 0; deal < deals_.DealCount(); ++deal) {
-        std::uint32_t first = deals_.MatchBegin(deal);
-        for (std::uint32_t m = first + 1; m < deals_.MatchBegin(deal + 1); ++m) {
-            if (LineOf(m) < LineOf(first))
-                first = m;
+    const auto deals = static_cast<std::uint32_t>(deals_.DealCount());
+    halves_.Run([&](int half) {
+        for (std::uint32_t deal = half ? deals / 2 : 0; deal < (half ? deals : deals / 2); ++deal) {
+            std::uint32_t first = deals_.MatchBegin(deal);
+            for (std::uint32_t m = first + 1; m < deals_.MatchBegin(deal + 1); ++m) {
+                if (LineOf(m) < LineOf(first))
+                    first = m;
+            }
+            first_[deal] = first;
+            firstPattern_[deal] = deals_.MatchPattern(first);
+            firstValue_[deal] = value_[first];
         }
-        first_[deal] = first;
-        firstPattern_[deal] = deals_.MatchPattern(first);
-        firstValue_[deal] = value_[first];
-        ++firstCount_[firstPattern_[deal]];
-    }
+    });
+    for (PatternId pattern : firstPattern_)
+        ++firstCount_[pattern];
 }
 
 // The deal's match on the highest line below `line`; draw five always matches.

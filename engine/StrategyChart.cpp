@@ -17,7 +17,7 @@ StrategyChart GenerateChart(const ChartDeals& deals, const DealPrices& prices, u
 {
     StrategyChart chart;
     chart.lines = SearchChartLines(deals, prices, threads);
-    chart.chartReturn = deals.ChartReturn(prices, chart.lines);
+    chart.chartReturn = deals.ChartReturn(prices, chart.lines, threads);
     chart.perfectReturn = prices.perfectReturn;
     return chart;
 }

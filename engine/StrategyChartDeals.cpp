@@ -303,21 +303,26 @@ MatchValues ChartDeals::ValueMatches(const DealPrices& prices, unsigned threads)
     return values;
 }
 
-double ChartDeals::ChartReturn(const DealPrices& prices, std::span<const PatternId> lines) const
+double ChartDeals::ChartReturn(const DealPrices& prices, std::span<const PatternId> lines, unsigned threads) const
 {
     std::array<std::size_t, PatternCount> line;
     line.fill(lines.size() + 1); // absent: below every line and below draw five
     line[DrawFive] = lines.size();
     for (std::size_t i = lines.size(); i-- > 0;)
         line[lines[i]] = i;
-    return WeightedReturn([&](std::size_t deal) {
-        std::uint32_t chosen = matchBegin_[deal];
-        for (std::uint32_t m = matchBegin_[deal]; m < matchBegin_[deal + 1]; ++m) {
-            if (line[matchPatterns_[m]] < line[matchPatterns_[chosen]])
-                chosen = m;
+    std::vector<double> played(DealCount());
+    const std::size_t blockCount = (DealCount() + DealsPerBlock - 1) / DealsPerBlock;
+    ForEachBlock(blockCount, threads, [&](std::size_t b) {
+        for (std::size_t deal = b * DealsPerBlock; deal < std::min(DealCount(), (b + 1) * DealsPerBlock); ++deal) {
+            std::uint32_t chosen = matchBegin_[deal];
+            for (std::uint32_t m = matchBegin_[deal]; m < matchBegin_[deal + 1]; ++m) {
+                if (line[matchPatterns_[m]] < line[matchPatterns_[chosen]])
+                    chosen = m;
+            }
+            played[deal] = prices.holdReturns[matchHolds_[chosen]];
         }
-        return prices.holdReturns[matchHolds_[chosen]];
     });
+    return WeightedReturn([&](std::size_t deal) { return played[deal]; });
 }
 
 } // namespace vel

@@ -92,8 +92,10 @@ public:
         return static_cast<double>(sum / FiveCardHands);
     }
     // The long-run return per credit playing the first matching line of
-    // `lines` (a deal that no line matches draws five).
-    double ChartReturn(const DealPrices& prices, std::span<const PatternId> lines) const;
+    // `lines` (a deal that no line matches draws five). The result does not
+    // depend on `threads`.
+    double ChartReturn(const DealPrices& prices, std::span<const PatternId> lines,
+                       unsigned threads = DefaultThreadCount()) const;
 
     struct DealBlock; // the walk's part of one thread
 
