@@ -18,8 +18,7 @@ std::shared_ptr<AdvisorTables>& SharedSlot()
 
 StrategyChart ChartOf(const ChartDeals& deals, const PayTable& pays, int bet)
 {
-    PairedWork halves(DefaultThreadCount());
-    return GenerateChart(deals, deals.Price(PayVectorFor(pays, bet)), halves);
+    return GenerateChart(deals, deals.Price(PayVectorFor(pays, bet)));
 }
 
 } // namespace
