@@ -583,6 +583,10 @@
         <source>Take this hand to the Any Hand page, to try it with other pay tables</source>
         <translation>Llevar esta mano a la página Mano libre, para probarla con otras tablas de pagos</translation>
     </message>
+    <message>
+        <source>Bankroll</source>
+        <translation>Banca</translation>
+    </message>
 </context>
 <context>
     <name>TAnyHandPage</name>
@@ -629,6 +633,152 @@
     <message>
         <source>Working out the strategy chart...</source>
         <translation>Calculando la tabla de estrategia...</translation>
+    </message>
+</context>
+<context>
+    <name>TBankrollGraph</name>
+    <message>
+        <source>Credit: median</source>
+        <translation>Saldo: mediana</translation>
+    </message>
+    <message>
+        <source>Credit: %1%</source>
+        <translation>Saldo: %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Graph of the session</source>
+        <translation>Gráfico de la sesión</translation>
+    </message>
+    <message>
+        <source>Hands played</source>
+        <translation>Manos jugadas</translation>
+    </message>
+    <message>
+        <source>Run out (%)</source>
+        <translation>Ruina (%)</translation>
+    </message>
+    <message>
+        <source>Credit</source>
+        <translation>Saldo</translation>
+    </message>
+    <message>
+        <source>Run out by this hand</source>
+        <translation>Ruina hasta esta mano</translation>
+    </message>
+    <message>
+        <source>Red: the chance of having run out by each hand. Blue: the credit along the way, its median bold, the middle half between the plain lines, nine in ten sessions between the dashed ones.</source>
+        <translation>Rojo: la probabilidad de haberse arruinado en cada mano. Azul: el saldo a lo largo de la sesión, su mediana en negrita, la mitad central entre las líneas continuas, nueve de cada diez sesiones entre las discontinuas.</translation>
+    </message>
+    <message>
+        <source>%1% by hand %2</source>
+        <translation>%1&#xa0;% hasta la mano %2</translation>
+    </message>
+    <message>
+        <source>Chance of having run out: %1. Median credit after hand %2: %3.</source>
+        <translation>Probabilidad de haberse arruinado: %1. Saldo mediano tras la mano %2: %3.</translation>
+    </message>
+</context>
+<context>
+    <name>TBankrollPage</name>
+    <message>
+        <source>The bet must be 1 to %1 credits.</source>
+        <translation>La apuesta debe ser de 1 a %1 créditos.</translation>
+    </message>
+    <message>
+        <source>A credit of %1 does not cover the bet of %2: the session could not start.</source>
+        <translation>Un saldo de %1 no cubre la apuesta de %2: la sesión no podría empezar.</translation>
+    </message>
+    <message>
+        <source>The credit can be at most %1.</source>
+        <translation>El saldo puede ser como mucho %1.</translation>
+    </message>
+    <message>
+        <source>The session needs at least one hand.</source>
+        <translation>La sesión necesita al menos una mano.</translation>
+    </message>
+    <message>
+        <source>The session can be at most %1 hands.</source>
+        <translation>La sesión puede tener como mucho %1 manos.</translation>
+    </message>
+    <message>
+        <source>These pays give no figures for a session.</source>
+        <translation>Estos pagos no dan cifras para una sesión.</translation>
+    </message>
+    <message>
+        <source>These pays spread the credit too far to follow over %1 hands.</source>
+        <translation>Estos pagos dispersan demasiado el saldo para seguirlo durante %1 manos.</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Detenido.</translation>
+    </message>
+    <message>
+        <source>Credit to start with</source>
+        <translation>Saldo inicial</translation>
+    </message>
+    <message>
+        <source>Hands to play</source>
+        <translation>Manos por jugar</translation>
+    </message>
+    <message>
+        <source>C&amp;redit:</source>
+        <translation>&amp;Saldo:</translation>
+    </message>
+    <message>
+        <source>&amp;Hands:</source>
+        <translation>Man&amp;os:</translation>
+    </message>
+    <message>
+        <source>&amp;Perfect play</source>
+        <translation>&amp;Juego perfecto</translation>
+    </message>
+    <message>
+        <source>By the &amp;strategy chart</source>
+        <translation>Según la &amp;tabla de estrategia</translation>
+    </message>
+    <message>
+        <source>Every hand held as the first matching line of the chart says, as people play</source>
+        <translation>Cada mano jugada como indica la primera línea de la tabla que coincide, como se juega de verdad</translation>
+    </message>
+    <message>
+        <source>Working out the figures...</source>
+        <translation>Calculando las cifras...</translation>
+    </message>
+    <message>
+        <source>median</source>
+        <translation>mediana</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Risk of ruin within %1 hands:</source>
+        <translation>Riesgo de ruina en %1 manos:</translation>
+    </message>
+    <message>
+        <source>Royal flush within %1 hands:</source>
+        <translation>Escalera real en %1 manos:</translation>
+    </message>
+    <message>
+        <source>Royal flush before ruin:</source>
+        <translation>Escalera real antes de la ruina:</translation>
+    </message>
+    <message>
+        <source>Finish ahead after %1 hands:</source>
+        <translation>Con ganancias tras %1 manos:</translation>
+    </message>
+    <message>
+        <source>Credit after %1 hands:</source>
+        <translation>Saldo tras %1 manos:</translation>
+    </message>
+    <message>
+        <source>Mean credit after %1 hands:</source>
+        <translation>Saldo medio tras %1 manos:</translation>
+    </message>
+    <message>
+        <source>Credit for a risk of ruin of %1:</source>
+        <translation>Saldo para un riesgo de ruina del %1:</translation>
     </message>
 </context>
 <context>

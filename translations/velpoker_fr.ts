@@ -489,11 +489,11 @@
     </message>
     <message>
         <source>This Hand</source>
-        <translation>Cette main</translation>
+        <translation>La main</translation>
     </message>
     <message>
         <source>Odds</source>
-        <translation>Probabilités</translation>
+        <translation>Chances</translation>
     </message>
     <message>
         <source>Chart</source>
@@ -583,6 +583,10 @@
         <source>Take this hand to the Any Hand page, to try it with other pay tables</source>
         <translation>Reprendre cette main dans la page Main au choix, pour l’essayer avec d’autres tables des gains</translation>
     </message>
+    <message>
+        <source>Bankroll</source>
+        <translation>Bankroll</translation>
+    </message>
 </context>
 <context>
     <name>TAnyHandPage</name>
@@ -629,6 +633,152 @@
     <message>
         <source>Working out the strategy chart...</source>
         <translation>Calcul du tableau de stratégie...</translation>
+    </message>
+</context>
+<context>
+    <name>TBankrollGraph</name>
+    <message>
+        <source>Credit: median</source>
+        <translation>Crédit&#xa0;: médiane</translation>
+    </message>
+    <message>
+        <source>Credit: %1%</source>
+        <translation>Crédit&#xa0;: %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Graph of the session</source>
+        <translation>Graphique de la session</translation>
+    </message>
+    <message>
+        <source>Hands played</source>
+        <translation>Mains jouées</translation>
+    </message>
+    <message>
+        <source>Run out (%)</source>
+        <translation>Ruine (%)</translation>
+    </message>
+    <message>
+        <source>Credit</source>
+        <translation>Crédit</translation>
+    </message>
+    <message>
+        <source>Run out by this hand</source>
+        <translation>Ruine avant cette main</translation>
+    </message>
+    <message>
+        <source>Red: the chance of having run out by each hand. Blue: the credit along the way, its median bold, the middle half between the plain lines, nine in ten sessions between the dashed ones.</source>
+        <translation>Rouge&#xa0;: la probabilité d’être ruiné à chaque main. Bleu&#xa0;: le crédit au fil de la session, la médiane en gras, la moitié centrale entre les traits pleins, neuf sessions sur dix entre les pointillés.</translation>
+    </message>
+    <message>
+        <source>%1% by hand %2</source>
+        <translation>%1&#xa0;% à la main %2</translation>
+    </message>
+    <message>
+        <source>Chance of having run out: %1. Median credit after hand %2: %3.</source>
+        <translation>Probabilité d’être ruiné&#xa0;: %1. Crédit médian après la main %2&#xa0;: %3.</translation>
+    </message>
+</context>
+<context>
+    <name>TBankrollPage</name>
+    <message>
+        <source>The bet must be 1 to %1 credits.</source>
+        <translation>La mise doit être de 1 à %1 crédits.</translation>
+    </message>
+    <message>
+        <source>A credit of %1 does not cover the bet of %2: the session could not start.</source>
+        <translation>Un crédit de %1 ne couvre pas la mise de %2&#xa0;: la session ne pourrait pas commencer.</translation>
+    </message>
+    <message>
+        <source>The credit can be at most %1.</source>
+        <translation>Le crédit peut être au plus de %1.</translation>
+    </message>
+    <message>
+        <source>The session needs at least one hand.</source>
+        <translation>La session doit compter au moins une main.</translation>
+    </message>
+    <message>
+        <source>The session can be at most %1 hands.</source>
+        <translation>La session peut compter au plus %1 mains.</translation>
+    </message>
+    <message>
+        <source>These pays give no figures for a session.</source>
+        <translation>Ces gains ne donnent aucun chiffre pour une session.</translation>
+    </message>
+    <message>
+        <source>These pays spread the credit too far to follow over %1 hands.</source>
+        <translation>Ces gains dispersent trop le crédit pour le suivre sur %1 mains.</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Arrêté.</translation>
+    </message>
+    <message>
+        <source>Credit to start with</source>
+        <translation>Crédit de départ</translation>
+    </message>
+    <message>
+        <source>Hands to play</source>
+        <translation>Mains à jouer</translation>
+    </message>
+    <message>
+        <source>C&amp;redit:</source>
+        <translation>C&amp;rédit&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Hands:</source>
+        <translation>Ma&amp;ins&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Perfect play</source>
+        <translation>&amp;Jeu parfait</translation>
+    </message>
+    <message>
+        <source>By the &amp;strategy chart</source>
+        <translation>Selon le tab&amp;leau de stratégie</translation>
+    </message>
+    <message>
+        <source>Every hand held as the first matching line of the chart says, as people play</source>
+        <translation>Chaque main gardée comme le dit la première ligne du tableau qui lui correspond, comme on joue vraiment</translation>
+    </message>
+    <message>
+        <source>Working out the figures...</source>
+        <translation>Calcul des chiffres...</translation>
+    </message>
+    <message>
+        <source>median</source>
+        <translation>médiane</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Risk of ruin within %1 hands:</source>
+        <translation>Risque de ruine en %1 mains&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Royal flush within %1 hands:</source>
+        <translation>Quinte flush royale en %1 mains&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Royal flush before ruin:</source>
+        <translation>Quinte flush royale avant la ruine&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Finish ahead after %1 hands:</source>
+        <translation>Gagnant après %1 mains&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Credit after %1 hands:</source>
+        <translation>Crédit après %1 mains&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Mean credit after %1 hands:</source>
+        <translation>Crédit moyen après %1 mains&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Credit for a risk of ruin of %1:</source>
+        <translation>Crédit pour un risque de ruine de %1&#xa0;:</translation>
     </message>
 </context>
 <context>

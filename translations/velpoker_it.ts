@@ -489,7 +489,7 @@
     </message>
     <message>
         <source>This Hand</source>
-        <translation>Questa mano</translation>
+        <translation>La mano</translation>
     </message>
     <message>
         <source>Odds</source>
@@ -583,6 +583,10 @@
         <source>Take this hand to the Any Hand page, to try it with other pay tables</source>
         <translation>Porta questa mano nella pagina Mano libera, per provarla con altre tabelle vincite</translation>
     </message>
+    <message>
+        <source>Bankroll</source>
+        <translation>Bankroll</translation>
+    </message>
 </context>
 <context>
     <name>TAnyHandPage</name>
@@ -629,6 +633,152 @@
     <message>
         <source>Working out the strategy chart...</source>
         <translation>Calcolo della tabella strategica...</translation>
+    </message>
+</context>
+<context>
+    <name>TBankrollGraph</name>
+    <message>
+        <source>Credit: median</source>
+        <translation>Saldo: mediana</translation>
+    </message>
+    <message>
+        <source>Credit: %1%</source>
+        <translation>Saldo: %1%</translation>
+    </message>
+    <message>
+        <source>Graph of the session</source>
+        <translation>Grafico della sessione</translation>
+    </message>
+    <message>
+        <source>Hands played</source>
+        <translation>Mani giocate</translation>
+    </message>
+    <message>
+        <source>Run out (%)</source>
+        <translation>Rovina (%)</translation>
+    </message>
+    <message>
+        <source>Credit</source>
+        <translation>Saldo</translation>
+    </message>
+    <message>
+        <source>Run out by this hand</source>
+        <translation>Rovina entro questa mano</translation>
+    </message>
+    <message>
+        <source>Red: the chance of having run out by each hand. Blue: the credit along the way, its median bold, the middle half between the plain lines, nine in ten sessions between the dashed ones.</source>
+        <translation>Rosso: la probabilità di essere rovinati entro ogni mano. Blu: il saldo lungo la sessione, la mediana in grassetto, la metà centrale tra le linee continue, nove sessioni su dieci tra quelle tratteggiate.</translation>
+    </message>
+    <message>
+        <source>%1% by hand %2</source>
+        <translation>%1% entro la mano %2</translation>
+    </message>
+    <message>
+        <source>Chance of having run out: %1. Median credit after hand %2: %3.</source>
+        <translation>Probabilità di essere rovinati: %1. Saldo mediano dopo la mano %2: %3.</translation>
+    </message>
+</context>
+<context>
+    <name>TBankrollPage</name>
+    <message>
+        <source>The bet must be 1 to %1 credits.</source>
+        <translation>La puntata deve essere da 1 a %1 crediti.</translation>
+    </message>
+    <message>
+        <source>A credit of %1 does not cover the bet of %2: the session could not start.</source>
+        <translation>Un saldo di %1 non copre la puntata di %2: la sessione non potrebbe iniziare.</translation>
+    </message>
+    <message>
+        <source>The credit can be at most %1.</source>
+        <translation>Il saldo può essere al massimo %1.</translation>
+    </message>
+    <message>
+        <source>The session needs at least one hand.</source>
+        <translation>La sessione richiede almeno una mano.</translation>
+    </message>
+    <message>
+        <source>The session can be at most %1 hands.</source>
+        <translation>La sessione può durare al massimo %1 mani.</translation>
+    </message>
+    <message>
+        <source>These pays give no figures for a session.</source>
+        <translation>Queste vincite non danno cifre per una sessione.</translation>
+    </message>
+    <message>
+        <source>These pays spread the credit too far to follow over %1 hands.</source>
+        <translation>Queste vincite disperdono troppo il saldo per seguirlo per %1 mani.</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Interrotto.</translation>
+    </message>
+    <message>
+        <source>Credit to start with</source>
+        <translation>Saldo iniziale</translation>
+    </message>
+    <message>
+        <source>Hands to play</source>
+        <translation>Mani da giocare</translation>
+    </message>
+    <message>
+        <source>C&amp;redit:</source>
+        <translation>Sa&amp;ldo:</translation>
+    </message>
+    <message>
+        <source>&amp;Hands:</source>
+        <translation>Man&amp;i:</translation>
+    </message>
+    <message>
+        <source>&amp;Perfect play</source>
+        <translation>&amp;Gioco perfetto</translation>
+    </message>
+    <message>
+        <source>By the &amp;strategy chart</source>
+        <translation>Secondo la tabella di st&amp;rategia</translation>
+    </message>
+    <message>
+        <source>Every hand held as the first matching line of the chart says, as people play</source>
+        <translation>Ogni mano tenuta come dice la prima riga della tabella che le corrisponde, come si gioca davvero</translation>
+    </message>
+    <message>
+        <source>Working out the figures...</source>
+        <translation>Calcolo delle cifre...</translation>
+    </message>
+    <message>
+        <source>median</source>
+        <translation>mediana</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Risk of ruin within %1 hands:</source>
+        <translation>Rischio di rovina entro %1 mani:</translation>
+    </message>
+    <message>
+        <source>Royal flush within %1 hands:</source>
+        <translation>Scala reale entro %1 mani:</translation>
+    </message>
+    <message>
+        <source>Royal flush before ruin:</source>
+        <translation>Scala reale prima della rovina:</translation>
+    </message>
+    <message>
+        <source>Finish ahead after %1 hands:</source>
+        <translation>In vantaggio dopo %1 mani:</translation>
+    </message>
+    <message>
+        <source>Credit after %1 hands:</source>
+        <translation>Saldo dopo %1 mani:</translation>
+    </message>
+    <message>
+        <source>Mean credit after %1 hands:</source>
+        <translation>Saldo medio dopo %1 mani:</translation>
+    </message>
+    <message>
+        <source>Credit for a risk of ruin of %1:</source>
+        <translation>Saldo per un rischio di rovina del %1:</translation>
     </message>
 </context>
 <context>

@@ -583,6 +583,10 @@
         <source>Take this hand to the Any Hand page, to try it with other pay tables</source>
         <translation>Przenieś tę rękę na stronę Dowolna ręka, aby sprawdzić ją z innymi tabelami wypłat</translation>
     </message>
+    <message>
+        <source>Bankroll</source>
+        <translation>Bankroll</translation>
+    </message>
 </context>
 <context>
     <name>TAnyHandPage</name>
@@ -629,6 +633,152 @@
     <message>
         <source>Working out the strategy chart...</source>
         <translation>Obliczanie tabeli strategii...</translation>
+    </message>
+</context>
+<context>
+    <name>TBankrollGraph</name>
+    <message>
+        <source>Credit: median</source>
+        <translation>Kredyt: mediana</translation>
+    </message>
+    <message>
+        <source>Credit: %1%</source>
+        <translation>Kredyt: %1%</translation>
+    </message>
+    <message>
+        <source>Graph of the session</source>
+        <translation>Wykres sesji</translation>
+    </message>
+    <message>
+        <source>Hands played</source>
+        <translation>Rozegrane rozdania</translation>
+    </message>
+    <message>
+        <source>Run out (%)</source>
+        <translation>Bankructwo (%)</translation>
+    </message>
+    <message>
+        <source>Credit</source>
+        <translation>Kredyt</translation>
+    </message>
+    <message>
+        <source>Run out by this hand</source>
+        <translation>Bankructwo do tego rozdania</translation>
+    </message>
+    <message>
+        <source>Red: the chance of having run out by each hand. Blue: the credit along the way, its median bold, the middle half between the plain lines, nine in ten sessions between the dashed ones.</source>
+        <translation>Czerwony: szansa bankructwa do każdego rozdania. Niebieski: kredyt w trakcie sesji, mediana pogrubiona, środkowa połowa między liniami ciągłymi, dziewięć na dziesięć sesji między przerywanymi.</translation>
+    </message>
+    <message>
+        <source>%1% by hand %2</source>
+        <translation>%1% do rozdania %2</translation>
+    </message>
+    <message>
+        <source>Chance of having run out: %1. Median credit after hand %2: %3.</source>
+        <translation>Szansa bankructwa: %1. Mediana kredytu po rozdaniu %2: %3.</translation>
+    </message>
+</context>
+<context>
+    <name>TBankrollPage</name>
+    <message>
+        <source>The bet must be 1 to %1 credits.</source>
+        <translation>Stawka musi wynosić od 1 do %1 kredytów.</translation>
+    </message>
+    <message>
+        <source>A credit of %1 does not cover the bet of %2: the session could not start.</source>
+        <translation>Kredyt %1 nie pokrywa stawki %2: sesja nie mogłaby się zacząć.</translation>
+    </message>
+    <message>
+        <source>The credit can be at most %1.</source>
+        <translation>Kredyt może wynosić najwyżej %1.</translation>
+    </message>
+    <message>
+        <source>The session needs at least one hand.</source>
+        <translation>Sesja wymaga co najmniej jednego rozdania.</translation>
+    </message>
+    <message>
+        <source>The session can be at most %1 hands.</source>
+        <translation>Sesja może mieć najwyżej %1 rozdań.</translation>
+    </message>
+    <message>
+        <source>These pays give no figures for a session.</source>
+        <translation>Te wypłaty nie dają wyników dla sesji.</translation>
+    </message>
+    <message>
+        <source>These pays spread the credit too far to follow over %1 hands.</source>
+        <translation>Te wypłaty rozrzucają kredyt zbyt szeroko, by śledzić go przez %1 rozdań.</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Zatrzymano.</translation>
+    </message>
+    <message>
+        <source>Credit to start with</source>
+        <translation>Kredyt na początek</translation>
+    </message>
+    <message>
+        <source>Hands to play</source>
+        <translation>Rozdania do rozegrania</translation>
+    </message>
+    <message>
+        <source>C&amp;redit:</source>
+        <translation>K&amp;redyt:</translation>
+    </message>
+    <message>
+        <source>&amp;Hands:</source>
+        <translation>Roz&amp;dania:</translation>
+    </message>
+    <message>
+        <source>&amp;Perfect play</source>
+        <translation>&amp;Idealna gra</translation>
+    </message>
+    <message>
+        <source>By the &amp;strategy chart</source>
+        <translation>Według ta&amp;beli strategii</translation>
+    </message>
+    <message>
+        <source>Every hand held as the first matching line of the chart says, as people play</source>
+        <translation>Każde rozdanie zatrzymane tak, jak mówi pierwszy pasujący wiersz tabeli, jak grają ludzie</translation>
+    </message>
+    <message>
+        <source>Working out the figures...</source>
+        <translation>Obliczanie wyników...</translation>
+    </message>
+    <message>
+        <source>median</source>
+        <translation>mediana</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Risk of ruin within %1 hands:</source>
+        <translation>Ryzyko bankructwa w %1 rozdaniach:</translation>
+    </message>
+    <message>
+        <source>Royal flush within %1 hands:</source>
+        <translation>Poker królewski w %1 rozdaniach:</translation>
+    </message>
+    <message>
+        <source>Royal flush before ruin:</source>
+        <translation>Poker królewski przed bankructwem:</translation>
+    </message>
+    <message>
+        <source>Finish ahead after %1 hands:</source>
+        <translation>Na plusie po %1 rozdaniach:</translation>
+    </message>
+    <message>
+        <source>Credit after %1 hands:</source>
+        <translation>Kredyt po %1 rozdaniach:</translation>
+    </message>
+    <message>
+        <source>Mean credit after %1 hands:</source>
+        <translation>Średni kredyt po %1 rozdaniach:</translation>
+    </message>
+    <message>
+        <source>Credit for a risk of ruin of %1:</source>
+        <translation>Kredyt dla ryzyka bankructwa %1:</translation>
     </message>
 </context>
 <context>

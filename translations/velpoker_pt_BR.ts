@@ -573,15 +573,19 @@
     </message>
     <message>
         <source>Any Hand</source>
-        <translation>Qualquer mão</translation>
+        <translation>Mão livre</translation>
     </message>
     <message>
         <source>Analyse on &amp;Any Hand</source>
-        <translation>Analisar em &amp;Qualquer mão</translation>
+        <translation>Analisar em Mão li&amp;vre</translation>
     </message>
     <message>
         <source>Take this hand to the Any Hand page, to try it with other pay tables</source>
-        <translation>Levar esta mão para a página Qualquer mão, para testá-la com outras tabelas de pagamentos</translation>
+        <translation>Levar esta mão para a página Mão livre, para testá-la com outras tabelas de pagamentos</translation>
+    </message>
+    <message>
+        <source>Bankroll</source>
+        <translation>Bankroll</translation>
     </message>
 </context>
 <context>
@@ -629,6 +633,152 @@
     <message>
         <source>Working out the strategy chart...</source>
         <translation>Calculando a tabela de estratégia...</translation>
+    </message>
+</context>
+<context>
+    <name>TBankrollGraph</name>
+    <message>
+        <source>Credit: median</source>
+        <translation>Saldo: mediana</translation>
+    </message>
+    <message>
+        <source>Credit: %1%</source>
+        <translation>Saldo: %1%</translation>
+    </message>
+    <message>
+        <source>Graph of the session</source>
+        <translation>Gráfico da sessão</translation>
+    </message>
+    <message>
+        <source>Hands played</source>
+        <translation>Mãos jogadas</translation>
+    </message>
+    <message>
+        <source>Run out (%)</source>
+        <translation>Quebra (%)</translation>
+    </message>
+    <message>
+        <source>Credit</source>
+        <translation>Saldo</translation>
+    </message>
+    <message>
+        <source>Run out by this hand</source>
+        <translation>Quebra até esta mão</translation>
+    </message>
+    <message>
+        <source>Red: the chance of having run out by each hand. Blue: the credit along the way, its median bold, the middle half between the plain lines, nine in ten sessions between the dashed ones.</source>
+        <translation>Vermelho: a chance de ter quebrado até cada mão. Azul: o saldo ao longo da sessão, a mediana em negrito, a metade central entre as linhas contínuas, nove em cada dez sessões entre as tracejadas.</translation>
+    </message>
+    <message>
+        <source>%1% by hand %2</source>
+        <translation>%1% até a mão %2</translation>
+    </message>
+    <message>
+        <source>Chance of having run out: %1. Median credit after hand %2: %3.</source>
+        <translation>Chance de ter quebrado: %1. Saldo mediano após a mão %2: %3.</translation>
+    </message>
+</context>
+<context>
+    <name>TBankrollPage</name>
+    <message>
+        <source>The bet must be 1 to %1 credits.</source>
+        <translation>A aposta deve ser de 1 a %1 créditos.</translation>
+    </message>
+    <message>
+        <source>A credit of %1 does not cover the bet of %2: the session could not start.</source>
+        <translation>Um saldo de %1 não cobre a aposta de %2: a sessão não poderia começar.</translation>
+    </message>
+    <message>
+        <source>The credit can be at most %1.</source>
+        <translation>O saldo pode ser no máximo %1.</translation>
+    </message>
+    <message>
+        <source>The session needs at least one hand.</source>
+        <translation>A sessão precisa de pelo menos uma mão.</translation>
+    </message>
+    <message>
+        <source>The session can be at most %1 hands.</source>
+        <translation>A sessão pode ter no máximo %1 mãos.</translation>
+    </message>
+    <message>
+        <source>These pays give no figures for a session.</source>
+        <translation>Estes pagamentos não dão números para uma sessão.</translation>
+    </message>
+    <message>
+        <source>These pays spread the credit too far to follow over %1 hands.</source>
+        <translation>Estes pagamentos espalham demais o saldo para acompanhá-lo por %1 mãos.</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Parado.</translation>
+    </message>
+    <message>
+        <source>Credit to start with</source>
+        <translation>Saldo inicial</translation>
+    </message>
+    <message>
+        <source>Hands to play</source>
+        <translation>Mãos a jogar</translation>
+    </message>
+    <message>
+        <source>C&amp;redit:</source>
+        <translation>Sa&amp;ldo:</translation>
+    </message>
+    <message>
+        <source>&amp;Hands:</source>
+        <translation>Mã&amp;os:</translation>
+    </message>
+    <message>
+        <source>&amp;Perfect play</source>
+        <translation>&amp;Jogo perfeito</translation>
+    </message>
+    <message>
+        <source>By the &amp;strategy chart</source>
+        <translation>Pela tabela de est&amp;ratégia</translation>
+    </message>
+    <message>
+        <source>Every hand held as the first matching line of the chart says, as people play</source>
+        <translation>Cada mão mantida como diz a primeira linha da tabela que lhe corresponde, como se joga de verdade</translation>
+    </message>
+    <message>
+        <source>Working out the figures...</source>
+        <translation>Calculando os números...</translation>
+    </message>
+    <message>
+        <source>median</source>
+        <translation>mediana</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Risk of ruin within %1 hands:</source>
+        <translation>Risco de quebra em %1 mãos:</translation>
+    </message>
+    <message>
+        <source>Royal flush within %1 hands:</source>
+        <translation>Royal Flush em %1 mãos:</translation>
+    </message>
+    <message>
+        <source>Royal flush before ruin:</source>
+        <translation>Royal Flush antes da quebra:</translation>
+    </message>
+    <message>
+        <source>Finish ahead after %1 hands:</source>
+        <translation>No lucro após %1 mãos:</translation>
+    </message>
+    <message>
+        <source>Credit after %1 hands:</source>
+        <translation>Saldo após %1 mãos:</translation>
+    </message>
+    <message>
+        <source>Mean credit after %1 hands:</source>
+        <translation>Saldo médio após %1 mãos:</translation>
+    </message>
+    <message>
+        <source>Credit for a risk of ruin of %1:</source>
+        <translation>Saldo para um risco de quebra de %1:</translation>
     </message>
 </context>
 <context>
@@ -1412,7 +1562,7 @@ Este programa é gratuito, mas doações são bem-vindas. O PayPal cobra uma tax
     </message>
     <message>
         <source>Pay &amp;table:</source>
-        <translation>&amp;Tabela de pagamentos:</translation>
+        <translation>Pa&amp;gamentos:</translation>
     </message>
     <message>
         <source>Bet</source>

@@ -489,7 +489,7 @@
     </message>
     <message>
         <source>This Hand</source>
-        <translation>Эта раздача</translation>
+        <translation>Раздача</translation>
     </message>
     <message>
         <source>Odds</source>
@@ -583,6 +583,10 @@
         <source>Take this hand to the Any Hand page, to try it with other pay tables</source>
         <translation>Перенести эту руку на страницу «Любая рука», чтобы проверить её с другими таблицами выплат</translation>
     </message>
+    <message>
+        <source>Bankroll</source>
+        <translation>Банкролл</translation>
+    </message>
 </context>
 <context>
     <name>TAnyHandPage</name>
@@ -629,6 +633,152 @@
     <message>
         <source>Working out the strategy chart...</source>
         <translation>Расчёт таблицы стратегии...</translation>
+    </message>
+</context>
+<context>
+    <name>TBankrollGraph</name>
+    <message>
+        <source>Credit: median</source>
+        <translation>Счёт: медиана</translation>
+    </message>
+    <message>
+        <source>Credit: %1%</source>
+        <translation>Счёт: %1%</translation>
+    </message>
+    <message>
+        <source>Graph of the session</source>
+        <translation>График сессии</translation>
+    </message>
+    <message>
+        <source>Hands played</source>
+        <translation>Сыграно раздач</translation>
+    </message>
+    <message>
+        <source>Run out (%)</source>
+        <translation>Разорение (%)</translation>
+    </message>
+    <message>
+        <source>Credit</source>
+        <translation>Счёт</translation>
+    </message>
+    <message>
+        <source>Run out by this hand</source>
+        <translation>Разорение к этой раздаче</translation>
+    </message>
+    <message>
+        <source>Red: the chance of having run out by each hand. Blue: the credit along the way, its median bold, the middle half between the plain lines, nine in ten sessions between the dashed ones.</source>
+        <translation>Красный: вероятность разориться к каждой раздаче. Синий: счёт по ходу сессии, медиана жирным, средняя половина между сплошными линиями, девять сессий из десяти между пунктирными.</translation>
+    </message>
+    <message>
+        <source>%1% by hand %2</source>
+        <translation>%1% к раздаче %2</translation>
+    </message>
+    <message>
+        <source>Chance of having run out: %1. Median credit after hand %2: %3.</source>
+        <translation>Вероятность разориться: %1. Медиана счёта после раздачи %2: %3.</translation>
+    </message>
+</context>
+<context>
+    <name>TBankrollPage</name>
+    <message>
+        <source>The bet must be 1 to %1 credits.</source>
+        <translation>Ставка должна быть от 1 до %1 кредитов.</translation>
+    </message>
+    <message>
+        <source>A credit of %1 does not cover the bet of %2: the session could not start.</source>
+        <translation>Счёт %1 не покрывает ставку %2: сессия не смогла бы начаться.</translation>
+    </message>
+    <message>
+        <source>The credit can be at most %1.</source>
+        <translation>Счёт может быть не больше %1.</translation>
+    </message>
+    <message>
+        <source>The session needs at least one hand.</source>
+        <translation>В сессии нужна хотя бы одна раздача.</translation>
+    </message>
+    <message>
+        <source>The session can be at most %1 hands.</source>
+        <translation>В сессии может быть не больше %1 раздач.</translation>
+    </message>
+    <message>
+        <source>These pays give no figures for a session.</source>
+        <translation>Эти выплаты не дают результатов для сессии.</translation>
+    </message>
+    <message>
+        <source>These pays spread the credit too far to follow over %1 hands.</source>
+        <translation>Эти выплаты слишком сильно разбрасывают счёт, чтобы проследить его за %1 раздач.</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Остановлено.</translation>
+    </message>
+    <message>
+        <source>Credit to start with</source>
+        <translation>Начальный счёт</translation>
+    </message>
+    <message>
+        <source>Hands to play</source>
+        <translation>Сколько раздач сыграть</translation>
+    </message>
+    <message>
+        <source>C&amp;redit:</source>
+        <translation>С&amp;чёт:</translation>
+    </message>
+    <message>
+        <source>&amp;Hands:</source>
+        <translation>&amp;Раздачи:</translation>
+    </message>
+    <message>
+        <source>&amp;Perfect play</source>
+        <translation>Ид&amp;еальная игра</translation>
+    </message>
+    <message>
+        <source>By the &amp;strategy chart</source>
+        <translation>По таблице стр&amp;атегии</translation>
+    </message>
+    <message>
+        <source>Every hand held as the first matching line of the chart says, as people play</source>
+        <translation>Каждая раздача разыграна по первой подходящей строке таблицы, как играют люди</translation>
+    </message>
+    <message>
+        <source>Working out the figures...</source>
+        <translation>Расчёт результатов...</translation>
+    </message>
+    <message>
+        <source>median</source>
+        <translation>медиана</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Risk of ruin within %1 hands:</source>
+        <translation>Риск разорения за %1 раздач:</translation>
+    </message>
+    <message>
+        <source>Royal flush within %1 hands:</source>
+        <translation>Роял-флеш за %1 раздач:</translation>
+    </message>
+    <message>
+        <source>Royal flush before ruin:</source>
+        <translation>Роял-флеш до разорения:</translation>
+    </message>
+    <message>
+        <source>Finish ahead after %1 hands:</source>
+        <translation>В плюсе после %1 раздач:</translation>
+    </message>
+    <message>
+        <source>Credit after %1 hands:</source>
+        <translation>Счёт после %1 раздач:</translation>
+    </message>
+    <message>
+        <source>Mean credit after %1 hands:</source>
+        <translation>Средний счёт после %1 раздач:</translation>
+    </message>
+    <message>
+        <source>Credit for a risk of ruin of %1:</source>
+        <translation>Счёт для риска разорения %1:</translation>
     </message>
 </context>
 <context>
