@@ -147,14 +147,16 @@ void TAdvisorForm::ShowBesideTable()
 
 void TAdvisorForm::CreateControls()
 {
-    auto* tabs = new QTabWidget(this);
-    tabs->setObjectName(QStringLiteral("AdvisorTabs"));
-    tabs->addTab(CreateHandPage(), tr("This Hand"));
-    oddsPage_ = new TOddsPage(tabs);
-    tabs->addTab(oddsPage_, tr("Odds"));
-    chartPage_ = new TChartPage(tabs);
-    tabs->addTab(chartPage_, tr("Chart"));
-    (new QVBoxLayout(this))->addWidget(tabs);
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName(QStringLiteral("AdvisorTabs"));
+    handPage_ = CreateHandPage();
+    tabs_->addTab(handPage_, tr("This Hand"));
+    oddsPage_ = new TOddsPage(tabs_);
+    tabs_->addTab(oddsPage_, tr("Odds"));
+    chartPage_ = new TChartPage(tabs_);
+    tabs_->addTab(chartPage_, tr("Chart"));
+    CreateReviewPages();
+    (new QVBoxLayout(this))->addWidget(tabs_);
 }
 
 QWidget* TAdvisorForm::CreateHandPage()

@@ -7,9 +7,19 @@ class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class QTabWidget;
 class QTableWidget;
 class TChartPage;
+class TGraphPage;
+class TMistakesPage;
 class TOddsPage;
+class TPracticePage;
+
+namespace vel {
+class GameReview;
+class PracticeSession;
+struct GradedHand;
+} // namespace vel
 
 // Where the advisor's frame goes beside the table's frame: to its right when
 // the screen has room for `wanted`, else to its left, else below it; on a
@@ -33,6 +43,9 @@ public:
     const vel::AdvisorLedger& Ledger() const { return session_.Ledger(); }
     // Blocks until the background tables and returns exist.
     void WaitForTables() const { session_.WaitForTables(); }
+    // While its Practice page is shown, the keys typed into the advisor play
+    // the practice hand, not the table's.
+    bool PlaysPracticeKeys() const;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -49,8 +62,16 @@ private:
     void ShowPerfectPlay();
     void ShowOdds();
     void ShowChart();
+    // The practice, the mistakes and the graph (UAdvisorReview.cpp).
+    void CreateReviewPages();
+    void PracticeOnTableInForce();
+    void ShowGradedHand(const vel::GradedHand& hand);
 
     vel::AdvisorSession& session_;
+    vel::PracticeSession* practice_ = nullptr;
+    vel::GameReview* review_ = nullptr;
+    QTabWidget* tabs_ = nullptr;
+    QWidget* handPage_ = nullptr;
     QLabel* handLabel_ = nullptr;       // the dealt hand
     QLabel* adviceLabel_ = nullptr;     // the best hold, or how the last hold fared
     QTableWidget* holdsTable_ = nullptr; // all 32 holds, best first
@@ -60,5 +81,8 @@ private:
     QTableWidget* ledgerTable_ = nullptr; // this game's ledger
     TOddsPage* oddsPage_ = nullptr;
     TChartPage* chartPage_ = nullptr;
+    TPracticePage* practicePage_ = nullptr;
+    TMistakesPage* mistakesPage_ = nullptr;
+    TGraphPage* graphPage_ = nullptr;
     bool placed_ = false;
 };

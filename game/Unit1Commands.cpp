@@ -72,7 +72,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
         return QMainWindow::eventFilter(watched, event);
     auto* widget = static_cast<QWidget*>(watched);
     QWidget* window = widget->window();
-    if (window != this && window != advisor_)
+    if (window != this && (window != advisor_ || advisor_->PlaysPracticeKeys())) // practice keys are its own
         return QMainWindow::eventFilter(watched, event);
     // A key reaches the focused control first, then its parents: act once.
     const QWidget* firstReceiver = window->focusWidget() ? window->focusWidget() : window;

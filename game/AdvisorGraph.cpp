@@ -1,0 +1,124 @@
+#include "game/AdvisorGraph.h"
+
+#include "game/AdvisorSession.h"
+#include "game/TableRound.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QLabel>
+#include <QLegend>
+#include <QLineSeries>
+#include <QLocale>
+#include <QValueAxis>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace {
+
+constexpr int FewestHandsShown = 10;
+constexpr double CreditMargin = 5; // above and below the lines
+
+} // namespace
+
+TGraphPage::TGraphPage(const vel::GameReview& review, QWidget* parent)
+    : QWidget(parent)
+    , review_(review)
+    , chart_(new QChart)
+    , view_(new QChartView(chart_, this))
+    , credit_(new QLineSeries(chart_))
+    , expected_(new QLineSeries(chart_))
+    , handsAxis_(new QValueAxis(chart_))
+    , creditsAxis_(new QValueAxis(chart_))
+    , summaryLabel_(new QLabel(this))
+{
+    view_->setObjectName(QStringLiteral("GameGraph"));
+    view_->setAccessibleName(tr("Graph of this game"));
+    view_->setRenderHint(QPainter::Antialiasing);
+    view_->setMinimumHeight(fontMetrics().height() * 12);
+    chart_->setLocalizeNumbers(true);
+    chart_->legend()->setAlignment(Qt::AlignBottom);
+    chart_->legend()->setFont(font());
+    chart_->setMargins(QMargins());
+    credit_->setName(tr("Credit"));
+    expected_->setName(tr("Expected with the best holds"));
+    QPen dashed = expected_->pen();
+    dashed.setStyle(Qt::DashLine);
+    dashed.setWidth(2);
+    expected_->setPen(dashed);
+    chart_->addSeries(credit_);
+    chart_->addSeries(expected_);
+    CreateAxes();
+    summaryLabel_->setObjectName(QStringLiteral("GraphSummary"));
+    summaryLabel_->setWordWrap(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(view_, 1);
+    layout->addWidget(summaryLabel_);
+    for (const vel::GraphPoint& point : review_.Graph())
+        AddPoint(point);
+    ShowSummary();
+    connect(&review_, &vel::GameReview::handReviewed, this, &TGraphPage::AddLastPoint);
+    connect(&review_, &vel::GameReview::cleared, this, &TGraphPage::Clear);
+}
+
+void TGraphPage::CreateAxes()
+{
+    handsAxis_->setTitleText(tr("Hands played"));
+    creditsAxis_->setTitleText(tr("Credits"));
+    for (QValueAxis* axis : {handsAxis_, creditsAxis_}) {
+        axis->setLabelFormat(QStringLiteral("%i"));
+        axis->setLabelsFont(font());
+        axis->setTitleFont(font());
+    }
+    chart_->addAxis(handsAxis_, Qt::AlignBottom);
+    chart_->addAxis(creditsAxis_, Qt::AlignLeft);
+    for (QLineSeries* series : {credit_, expected_}) {
+        series->attachAxis(handsAxis_);
+        series->attachAxis(creditsAxis_);
+    }
+    handsAxis_->setRange(0, FewestHandsShown);
+    creditsAxis_->setRange(vel::StartingCredit - 2 * CreditMargin, vel::StartingCredit + 2 * CreditMargin);
+}
+
+void TGraphPage::AddPoint(const vel::GraphPoint& point)
+{
+    if (credit_->count() == 0)
+        lowest_ = highest_ = point.credit;
+    lowest_ = std::min({lowest_, static_cast<double>(point.credit), point.expected});
+    highest_ = std::max({highest_, static_cast<double>(point.credit), point.expected});
+    credit_->append(point.hand, point.credit);
+    expected_->append(point.hand, point.expected);
+    const double first = credit_->at(0).x();
+    handsAxis_->setRange(first, std::max<double>(point.hand, first + FewestHandsShown));
+    creditsAxis_->setRange(std::floor(lowest_ - CreditMargin), std::ceil(highest_ + CreditMargin));
+}
+
+// The review adds the first hand followed together with the credit before it.
+void TGraphPage::AddLastPoint()
+{
+    const std::vector<vel::GraphPoint>& graph = review_.Graph();
+    for (std::size_t i = static_cast<std::size_t>(credit_->count()); i < graph.size(); ++i)
+        AddPoint(graph[i]);
+    ShowSummary();
+}
+
+void TGraphPage::Clear()
+{
+    credit_->clear();
+    expected_->clear();
+    handsAxis_->setRange(0, FewestHandsShown);
+    ShowSummary();
+}
+
+void TGraphPage::ShowSummary()
+{
+    const std::vector<vel::GraphPoint>& graph = review_.Graph();
+    const QString summary = graph.empty()
+                                ? tr("The graph starts with the first hand drawn while the advisor is open.")
+                                : tr("After hand %1: credit %2; expected with the best holds %3.")
+                                      .arg(QLocale().toString(graph.back().hand),
+                                           QLocale().toString(graph.back().credit),
+                                           vel::Credits(graph.back().expected));
+    summaryLabel_->setText(summary);
+    view_->setAccessibleDescription(summary);
+}
