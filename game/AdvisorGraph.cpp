@@ -66,7 +66,7 @@ void TGraphPage::CreateAxes()
     handsAxis_->setTitleText(tr("Hands played"));
     creditsAxis_->setTitleText(tr("Credits"));
     for (QValueAxis* axis : {handsAxis_, creditsAxis_}) {
-        axis->setLabelFormat(QStringLiteral("%i"));
+        axis->setLabelFormat(QStringLiteral("%.0f")); // in the player's locale; "%i" shows no labels in Qt 6.4
         axis->setLabelsFont(font());
         axis->setTitleFont(font());
     }
@@ -91,6 +91,8 @@ void TGraphPage::AddPoint(const vel::GraphPoint& point)
     const double first = credit_->at(0).x();
     handsAxis_->setRange(first, std::max<double>(point.hand, first + FewestHandsShown));
     creditsAxis_->setRange(std::floor(lowest_ - CreditMargin), std::ceil(highest_ + CreditMargin));
+    handsAxis_->applyNiceNumbers();
+    creditsAxis_->applyNiceNumbers();
 }
 
 // The review adds the first hand followed together with the credit before it.

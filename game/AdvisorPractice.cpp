@@ -95,20 +95,24 @@ void TPracticePage::showEvent(QShowEvent* event)
 void TPracticePage::CreateCards()
 {
     QFont big = font();
-    big.setPixelSize(QFontInfo(font()).pixelSize() * 5 / 2);
+    big.setPixelSize(QFontInfo(font()).pixelSize() * 2);
     big.setBold(true);
     const QFontMetrics metrics(big);
     int widest = 0;
     for (vel::Card card = 1; card <= vel::StandardDeckSize; ++card)
         widest = std::max(widest, metrics.horizontalAdvance(vel::CardSymbol(card)));
-    const int width = widest + metrics.height() / 2;
+    const int narrowest = widest + metrics.height() / 4;
     for (int place = 1; place <= 5; ++place) {
         auto* card = new QToolButton(this);
         card->setObjectName(QStringLiteral("PracticeCard%1").arg(place));
         card->setCheckable(true);
         card->setFocusPolicy(Qt::NoFocus);
         card->setFont(big);
-        card->setFixedSize(width, width * 4 / 3);
+        // Wider where the advisor has room, as narrow as the corners allow where not.
+        card->setMinimumWidth(narrowest);
+        card->setMaximumWidth(narrowest * 3 / 2);
+        card->setFixedHeight(narrowest * 3 / 2);
+        card->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         connect(card, &QToolButton::clicked, this, [this, place] {
             if (!practice_.ToggleHold(place))
                 ShowHolds(); // a graded hand keeps its holds
@@ -136,7 +140,7 @@ void TPracticePage::LayOutControls()
 {
     auto* cards = new QGridLayout;
     for (int place = 0; place < 5; ++place) {
-        cards->addWidget(cards_[place], 0, place, Qt::AlignHCenter);
+        cards->addWidget(cards_[place], 0, place);
         cards->addWidget(holdMarkers_[place], 1, place);
     }
     auto* kindLabel = new QLabel(tr("&Deal:"), this);

@@ -382,6 +382,10 @@ void AdvisorPracticeTest::pagesFitTheAdvisor()
             const QString name = control->objectName() + QLatin1Char(' ') + control->metaObject()->className();
             QVERIFY2(page->rect().contains(control->geometry()), qPrintable(name));
             QVERIFY2(control->width() >= control->minimumSizeHint().width(), qPrintable(name));
+            for (QWidget* other : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                if (other != control && other->isVisible())
+                    QVERIFY2(!other->geometry().intersects(control->geometry()), qPrintable(name));
+            }
             if (auto* label = qobject_cast<QLabel*>(control); label && label->wordWrap())
                 QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(name));
         }
