@@ -19,9 +19,6 @@ class TGraphPage : public QWidget {
 public:
     explicit TGraphPage(const vel::GameReview& review, QWidget* parent = nullptr);
 
-    const QLineSeries& CreditSeries() const { return *credit_; }
-    const QLineSeries& ExpectedSeries() const { return *expected_; }
-
 private:
     void CreateAxes();
     void AddPoint(const vel::GraphPoint& point);

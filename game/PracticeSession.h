@@ -40,7 +40,6 @@ public:
     const PayTable& Pays() const { return pays_; }
     int Bet() const { return bet_; }
     void SetDealKind(DealKind kind) { kind_ = kind; }
-    DealKind Kind() const { return kind_; }
 
     // Deals the next hand of the chosen kind.
     void Deal();
@@ -56,8 +55,6 @@ public:
     const std::optional<GradedHand>& LastGrade() const { return grade_; }
     // Every hand graded since the practice began.
     const MistakeLog& Log() const { return log_; }
-    // Whether the chart of the pay table in force is still being worked out.
-    bool ChartPending() const { return !chart_; }
 
 signals:
     void handDealt();

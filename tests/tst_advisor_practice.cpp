@@ -9,6 +9,8 @@
 #include "game/PracticeSession.h"
 #include "game/TableWidgets.h"
 
+#include <QChart>
+#include <QChartView>
 #include <QComboBox>
 #include <QLayout>
 #include <QLineSeries>
@@ -325,10 +327,16 @@ void AdvisorPracticeTest::graphOfTheGame()
         expected << QPointF(table->State().HandsPlayed, expected.back().y() + hand.holds[0].expectedCredits - hand.bet);
     }
     Type(*advisor, Qt::Key_G, Qt::AltModifier);
-    auto* graph = advisor->findChild<TGraphPage*>();
-    QCOMPARE(CurrentPage(*advisor), graph);
-    QCOMPARE(graph->CreditSeries().points(), credit);
-    const QList<QPointF> drawn = graph->ExpectedSeries().points();
+    QCOMPARE(CurrentPage(*advisor), advisor->findChild<TGraphPage*>());
+    auto* view = advisor->findChild<QChartView*>(QStringLiteral("GameGraph"));
+    const QList<QAbstractSeries*> series = view->chart()->series();
+    QCOMPARE(series.size(), 2);
+    const auto* creditLine = static_cast<QLineSeries*>(series[0]);
+    const auto* expectedLine = static_cast<QLineSeries*>(series[1]);
+    QCOMPARE(creditLine->name(), QStringLiteral("Credit"));
+    QCOMPARE(expectedLine->name(), QStringLiteral("Expected with the best holds"));
+    QCOMPARE(creditLine->points(), credit);
+    const QList<QPointF> drawn = expectedLine->points();
     QCOMPARE(drawn.size(), expected.size());
     for (int i = 0; i < drawn.size(); ++i) {
         QCOMPARE(drawn[i].x(), expected[i].x());
@@ -337,14 +345,15 @@ void AdvisorPracticeTest::graphOfTheGame()
     const QString summary = QStringLiteral("After hand 5: credit %1; expected with the best holds %2.")
                                 .arg(QLocale().toString(table->State().Credit), Credits(expected.back().y()));
     QCOMPARE(Text(*advisor, "GraphSummary"), summary);
-    QCOMPARE(advisor->findChild<QWidget*>(QStringLiteral("GameGraph"))->accessibleDescription(), summary);
+    QCOMPARE(view->accessibleDescription(), summary);
     // One more hand adds one point to each line.
     PlayTableHand(*table, 0);
-    QCOMPARE(graph->CreditSeries().count(), 7);
-    QCOMPARE(graph->ExpectedSeries().count(), 7);
+    QCOMPARE(creditLine->count(), 7);
+    QCOMPARE(expectedLine->count(), 7);
     BoxAnswerer yes(QMessageBox::Yes);
     table->New1Click();
-    QCOMPARE(graph->CreditSeries().count(), 0);
+    QCOMPARE(creditLine->count(), 0);
+    QCOMPARE(expectedLine->count(), 0);
 }
 
 // Beside the table centred on a 1280 x 1024 screen, at this screen's
