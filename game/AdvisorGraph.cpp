@@ -12,11 +12,14 @@
 #include <QValueAxis>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
 constexpr int FewestHandsShown = 10;
+// More points than a plot has pixels across show nothing more and take longer to draw.
+constexpr int MostPointsShown = 1000;
 constexpr double CreditMargin = 5; // above and below the lines
 
 } // namespace
@@ -54,10 +57,8 @@ TGraphPage::TGraphPage(const vel::GameReview& review, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(view_, 1);
     layout->addWidget(summaryLabel_);
-    for (const vel::GraphPoint& point : review_.Graph())
-        AddPoint(point);
-    ShowSummary();
-    connect(&review_, &vel::GameReview::handReviewed, this, &TGraphPage::AddLastPoint);
+    AddNewPoints();
+    connect(&review_, &vel::GameReview::handReviewed, this, &TGraphPage::AddNewPoints);
     connect(&review_, &vel::GameReview::cleared, this, &TGraphPage::Clear);
 }
 
@@ -80,14 +81,25 @@ void TGraphPage::CreateAxes()
     creditsAxis_->setRange(vel::StartingCredit - 2 * CreditMargin, vel::StartingCredit + 2 * CreditMargin);
 }
 
-void TGraphPage::AddPoint(const vel::GraphPoint& point)
+// Every `stride_`-th point of the game stays on the lines; the newest stands
+// at their end until the next one comes.
+void TGraphPage::AddPoint(std::size_t index)
 {
-    if (credit_->count() == 0)
+    const vel::GraphPoint& point = review_.Graph()[index];
+    if (index == 0)
         lowest_ = highest_ = point.credit;
     lowest_ = std::min({lowest_, static_cast<double>(point.credit), point.expected});
     highest_ = std::max({highest_, static_cast<double>(point.credit), point.expected});
-    credit_->append(point.hand, point.credit);
-    expected_->append(point.hand, point.expected);
+    if (lastStandsIn_) {
+        credit_->replace(credit_->count() - 1, point.hand, point.credit);
+        expected_->replace(expected_->count() - 1, point.hand, point.expected);
+    } else {
+        credit_->append(point.hand, point.credit);
+        expected_->append(point.hand, point.expected);
+    }
+    lastStandsIn_ = index % stride_ != 0;
+    if (credit_->count() > MostPointsShown)
+        Thin(index);
     const double first = credit_->at(0).x();
     handsAxis_->setRange(first, std::max<double>(point.hand, first + FewestHandsShown));
     creditsAxis_->setRange(std::floor(lowest_ - CreditMargin), std::ceil(highest_ + CreditMargin));
@@ -95,12 +107,31 @@ void TGraphPage::AddPoint(const vel::GraphPoint& point)
     creditsAxis_->applyNiceNumbers();
 }
 
-// The review adds the first hand followed together with the credit before it.
-void TGraphPage::AddLastPoint()
+// Half the points go, so drawing a long game costs no more than a short one;
+// it happens ever more rarely as the game grows.
+void TGraphPage::Thin(std::size_t last)
 {
+    stride_ *= 2;
+    QList<QPointF> credit, expected;
     const std::vector<vel::GraphPoint>& graph = review_.Graph();
-    for (std::size_t i = static_cast<std::size_t>(credit_->count()); i < graph.size(); ++i)
-        AddPoint(graph[i]);
+    for (std::size_t i = 0; i <= last; i += stride_) {
+        credit << QPointF(graph[i].hand, graph[i].credit);
+        expected << QPointF(graph[i].hand, graph[i].expected);
+    }
+    lastStandsIn_ = last % stride_ != 0;
+    if (lastStandsIn_) {
+        credit << QPointF(graph[last].hand, graph[last].credit);
+        expected << QPointF(graph[last].hand, graph[last].expected);
+    }
+    credit_->replace(credit);
+    expected_->replace(expected);
+}
+
+// The review adds the first hand followed together with the credit before it.
+void TGraphPage::AddNewPoints()
+{
+    for (; added_ < review_.Graph().size(); ++added_)
+        AddPoint(added_);
     ShowSummary();
 }
 
@@ -108,6 +139,9 @@ void TGraphPage::Clear()
 {
     credit_->clear();
     expected_->clear();
+    added_ = 0;
+    stride_ = 1;
+    lastStandsIn_ = false;
     handsAxis_->setRange(0, FewestHandsShown);
     ShowSummary();
 }

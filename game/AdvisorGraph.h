@@ -12,8 +12,8 @@ class QValueAxis;
 
 // The advisor's graph of the game: the credit after each hand beside the
 // credit to expect with every hand held the best way, so that luck and
-// mistakes show apart. Points are added as hands are drawn, never redrawn
-// from the start, so a game of thousands of hands stays quick.
+// mistakes show apart. Points are added as hands are drawn; a long game
+// keeps every second, fourth... point, so thousands of hands stay quick.
 class TGraphPage : public QWidget {
     Q_OBJECT
 public:
@@ -21,8 +21,9 @@ public:
 
 private:
     void CreateAxes();
-    void AddPoint(const vel::GraphPoint& point);
-    void AddLastPoint();
+    void AddPoint(std::size_t index);
+    void Thin(std::size_t last);
+    void AddNewPoints();
     void Clear();
     // The last hand's two values, as text for everyone and for a screen reader.
     void ShowSummary();
@@ -35,6 +36,9 @@ private:
     QValueAxis* handsAxis_;
     QValueAxis* creditsAxis_;
     QLabel* summaryLabel_;
-    double lowest_ = 0;  // of both series, for the credits axis
+    std::size_t added_ = 0; // points of the review's graph taken in
+    std::size_t stride_ = 1; // the lines keep every stride_-th point...
+    bool lastStandsIn_ = false; // ...and the newest one, at their end
+    double lowest_ = 0; // of all points of both lines, for the credits axis
     double highest_ = 0;
 };

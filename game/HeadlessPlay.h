@@ -21,6 +21,10 @@ struct HandOutcome {
 // The places to hold (bit p - 1 for place p) of a dealt hand.
 using HoldChooser = std::function<unsigned(const Hand& dealt)>;
 
+// The hold for the best final hand, by a player who sees the cards the draw
+// will bring: a game that never runs out, for measuring long games.
+unsigned SightedHold(const TableRound& round);
+
 // Deals, holds, draws and settles one hand at full speed, then offers the
 // next bet, or starts a new game of 100 credits when the credit ran out.
 HandOutcome PlayHand(TableRound& round, const HoldChooser& choose);

@@ -6,6 +6,7 @@
 #include "game/AdvisorMistakes.h"
 #include "game/AdvisorPractice.h"
 #include "game/GameReview.h"
+#include "game/HeadlessPlay.h"
 #include "game/PracticeSession.h"
 #include "game/TableWidgets.h"
 
@@ -136,6 +137,7 @@ private slots:
     void practiceLeavesTheTableAlone();
     void mistakesOfTheGameAndThePractice();
     void graphOfTheGame();
+    void longGameStaysQuickToDraw();
     void pagesFitTheAdvisor();
 
 private:
@@ -354,6 +356,40 @@ void AdvisorPracticeTest::graphOfTheGame()
     table->New1Click();
     QCOMPARE(creditLine->count(), 0);
     QCOMPARE(expectedLine->count(), 0);
+}
+
+// A long game keeps at most a thousand points on the lines, each one a
+// hand of the game, the first and the newest always among them.
+void AdvisorPracticeTest::longGameStaysQuickToDraw()
+{
+    vel::TableRound round;
+    round.GameDeck() = vel::Deck(vel::StandardDeckSize, [] { return 5u; });
+    round.ResetGame();
+    round.ResetTable(false);
+    vel::AdvisorSession session(round);
+    session.SetFollowing(true);
+    session.WaitForTables();
+    vel::GameReview review(session);
+    TGraphPage page(review);
+    const auto* view = page.findChild<QChartView*>();
+    const auto* creditLine = static_cast<QLineSeries*>(view->chart()->series()[0]);
+    const auto* expectedLine = static_cast<QLineSeries*>(view->chart()->series()[1]);
+    for (int hand = 1; hand <= 4500; ++hand) {
+        QVERIFY(!vel::PlayHand(round, [&](const vel::Hand&) { return vel::SightedHold(round); }).newGame);
+        const std::vector<vel::GraphPoint>& graph = review.Graph();
+        if (hand % 1500 != 0 && hand != 1001 && hand != 1002)
+            continue;
+        QVERIFY(creditLine->count() <= 1001);
+        QCOMPARE(expectedLine->count(), creditLine->count());
+        QCOMPARE(creditLine->at(0), QPointF(0, vel::StartingCredit));
+        QCOMPARE(creditLine->at(creditLine->count() - 1), QPointF(graph.back().hand, graph.back().credit));
+        for (int i = 0; i < creditLine->count(); ++i) {
+            const vel::GraphPoint& point = graph[static_cast<std::size_t>(creditLine->at(i).x())];
+            QCOMPARE(creditLine->at(i).y(), static_cast<double>(point.credit));
+            QCOMPARE(expectedLine->at(i), QPointF(point.hand, point.expected));
+        }
+    }
+    QVERIFY(creditLine->count() < 1000); // thinned, not cut off
 }
 
 // Beside the table centred on a 1280 x 1024 screen, at this screen's
