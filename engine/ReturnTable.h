@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <numeric>
 
 namespace vel {
@@ -47,5 +48,12 @@ struct ReturnTable {
 ReturnTable PerfectPlayTable(const UnitCounts& units, const PayTable& pays, int bet);
 ReturnTable PerfectPlayTable(const HoldAnalyzer& analyzer, const PayTable& pays, int bet,
                              unsigned threads = DefaultThreadCount());
+
+// The final hands of the hold a way of play chooses for a dealt hand, over
+// every draw; called from up to `threads` threads at once.
+using ChosenHold = std::function<CategoryCounts(const Hand& dealt)>;
+
+// Any way of holding, summed as exactly as perfect play.
+ReturnTable PlayTable(const ChosenHold& choose, const PayTable& pays, int bet, unsigned threads = DefaultThreadCount());
 
 } // namespace vel

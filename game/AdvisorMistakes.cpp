@@ -2,6 +2,7 @@
 
 #include "game/CardTextDelegate.h"
 #include "game/GradeText.h"
+#include "game/HoldsTable.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -17,13 +18,7 @@ namespace {
 constexpr unsigned AllPlaces = 0x1F;
 enum Column { HandColumn, DealtColumn, HeldColumn, CostColumn, ColumnCount };
 
-QTableWidgetItem* Cell(const QString& text, bool number)
-{
-    auto* item = new QTableWidgetItem(text);
-    item->setTextAlignment((number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    return item;
-}
+constexpr Qt::Alignment Number = Qt::AlignRight | Qt::AlignVCenter;
 
 } // namespace
 
@@ -44,16 +39,9 @@ TMistakesPage::TMistakesPage(const vel::MistakeLog& game, const vel::MistakeLog&
     orderChoice_->addItems({tr("Costliest first"), tr("In order of play")});
     gradeLabel_->setObjectName(QStringLiteral("MistakesGrade"));
     gradeLabel_->setWordWrap(true);
-    mistakesTable_->setObjectName(QStringLiteral("MistakesTable"));
-    mistakesTable_->setAccessibleName(tr("Mistakes"));
+    MakeReadOnlyTable(*mistakesTable_, "MistakesTable", tr("Mistakes"));
     mistakesTable_->setHorizontalHeaderLabels({tr("Hand"), tr("Dealt"), tr("Held"), tr("Cost")});
-    mistakesTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    mistakesTable_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    mistakesTable_->setSelectionMode(QAbstractItemView::SingleSelection);
-    mistakesTable_->setTabKeyNavigation(false);
-    mistakesTable_->verticalHeader()->hide();
-    mistakesTable_->verticalHeader()->setDefaultSectionSize(mistakesTable_->fontMetrics().height() + 6);
-    mistakesTable_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    mistakesTable_->horizontalHeader()->setSectionResizeMode(HandColumn, QHeaderView::ResizeToContents);
     mistakesTable_->horizontalHeader()->setSectionResizeMode(DealtColumn, QHeaderView::Stretch);
     for (int column : {DealtColumn, HeldColumn})
         mistakesTable_->setItemDelegateForColumn(column, new TCardTextDelegate(mistakesTable_));
@@ -106,10 +94,10 @@ void TMistakesPage::ShowLogs()
     for (int row = 0; row < mistakesTable_->rowCount(); ++row) {
         const vel::GradedHand& hand = *shown[static_cast<std::size_t>(row)];
         QTableWidgetItem* const cells[] = {
-            Cell(QLocale().toString(hand.order), true),
-            Cell(vel::HoldText(hand.advice.dealt, AllPlaces), false),
-            Cell(vel::HoldText(hand.advice.dealt, *hand.advice.playedMask), false),
-            Cell(vel::Credits(hand.Cost()), true),
+            ReadOnlyCell(QLocale().toString(hand.order), Number),
+            ReadOnlyCell(vel::HoldText(hand.advice.dealt, AllPlaces)),
+            ReadOnlyCell(vel::HoldText(hand.advice.dealt, *hand.advice.playedMask)),
+            ReadOnlyCell(vel::Credits(hand.Cost()), Number),
         };
         cells[HandColumn]->setData(Qt::UserRole, static_cast<qlonglong>(&hand - log.Mistakes().data()));
         for (int column = 0; column < ColumnCount; ++column)

@@ -19,18 +19,6 @@ namespace {
 
 constexpr unsigned AllPlaces = 0x1F;
 
-QString PayTableName(const vel::PayTable& pays)
-{
-    for (std::size_t i = 0; i < vel::PaySchedules.size(); ++i) {
-        if (vel::PayTable::ForSchedule(static_cast<int>(i)) == pays)
-            return vel::EngineText("Schedule", vel::PaySchedules[i].listText);
-    }
-    QStringList listed;
-    for (int pay : pays.Pays())
-        listed << QLocale().toString(pay);
-    return TPracticePage::tr("the pay table %1").arg(listed.join(QStringLiteral(" / ")));
-}
-
 bool IsRed(vel::Card card)
 {
     return vel::SuitOf(card) == 1 || vel::SuitOf(card) == 2; // diamonds, hearts
@@ -73,11 +61,10 @@ TPracticePage::TPracticePage(vel::PracticeSession& practice, QWidget* parent)
     ShowHand();
 }
 
-void TPracticePage::SetPayTable(const vel::PayTable& pays, int bet)
+void TPracticePage::SetPayTable(const vel::PayTable& pays, int bet, const QString& name)
 {
     practice_.SetPayTable(pays, bet);
-    payTableLabel_->setText(
-        tr("Graded on %1 at a bet of %2.").arg(PayTableName(pays), QLocale().toString(bet)));
+    payTableLabel_->setText(tr("Graded on %1 at a bet of %2.").arg(name, QLocale().toString(bet)));
 }
 
 // The first hand comes when the page is first shown, so that a closed

@@ -19,8 +19,8 @@ class TPracticePage : public QWidget {
 public:
     TPracticePage(vel::PracticeSession& practice, QWidget* parent = nullptr);
 
-    // The pay table and bet the holds are graded on.
-    void SetPayTable(const vel::PayTable& pays, int bet);
+    // The pay table and bet the holds are graded on, and the table's name.
+    void SetPayTable(const vel::PayTable& pays, int bet, const QString& name);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -1,16 +1,12 @@
 #pragma once
 
 #include "engine/HoldAnalysis.h"
-#include "engine/ReturnTable.h"
 #include "engine/ScheduleReturn.h"
-#include "engine/StrategyChart.h"
 
-#include <QFuture>
 #include <QFutureWatcher>
 #include <QObject>
 #include <QString>
 
-#include <map>
 #include <memory>
 #include <optional>
 
@@ -22,6 +18,9 @@ class TableRound;
 // "K♥", "10♠": the card as its corner reads. The full name, for screen
 // readers, is CardName() of the card places.
 QString CardSymbol(Card card);
+// "K♥", "10♠": the card in the English letters a typed hand is read in,
+// whatever the player's language.
+QString TypedCard(Card card);
 // The cards a hold keeps, "K♥ Q♥", or "Draw five new cards".
 QString HoldText(const Hand& dealt, unsigned holdMask);
 // The same as rich text, hearts and diamonds in red.
@@ -72,18 +71,8 @@ public:
     void SetFollowing(bool following);
     bool Following() const { return following_; }
     // The perfect-play return per credit of the schedule and bet in force,
-    // and its table of final hands, once the background work has found them.
+    // once the background work has found it.
     std::optional<double> PerfectPlayReturn() const;
-    std::optional<ReturnTable> Odds();
-    // The strategy chart of the schedule and bet in force, likewise.
-    std::optional<StrategyChart> Chart();
-    // The chart's line for the hand waiting for the draw, the cards it holds
-    // and their expected return; none between hands or before the chart exists.
-    struct ChartAdvice {
-        ChartMatch match;
-        double expectedCredits;
-    };
-    std::optional<ChartAdvice> ChartForHand();
     // Blocks until the background tables and returns exist.
     void WaitForTables() const;
 
@@ -101,19 +90,13 @@ signals:
     void adviceChanged();
     void ledgerChanged();
     void perfectPlayChanged();
-    void oddsChanged();
-    void chartChanged();
+    // The schedule or the bet in force changed.
+    void payTableChanged();
     void warnCostlyDrawChanged(bool warn);
 
 private:
     HandAdvice& AdviceForTable();
     void ScheduleOrBetChanged();
-    // The figures for the schedule and bet in force from `cache`, asked for
-    // the first time with `start`; `ready` is emitted once they exist.
-    template <typename Figures>
-    std::optional<Figures> FiguresInForce(std::map<int, QFuture<Figures>>& cache,
-                                          QFuture<Figures> (AdvisorTables::*start)(const PayTable&, int) const,
-                                          void (AdvisorSession::*ready)());
     unsigned HeldMask() const;
     void HandDealt();
     void DrawStarted();
@@ -122,9 +105,6 @@ private:
 
     TableRound& round_;
     std::shared_ptr<AdvisorTables> tables_; // none until first followed
-    // By schedule and whether the bet is the highest: below it they are the same.
-    std::map<int, QFuture<ReturnTable>> odds_;
-    std::map<int, QFuture<StrategyChart>> charts_;
     bool following_ = false;
     QFutureWatcher<ScheduleReturns> returnsWatcher_;
     std::optional<HandAdvice> advice_;

@@ -2,7 +2,7 @@
 
 #include "engine/BreakEven.h"
 #include "engine/HoldAnalysis.h"
-#include "engine/PayTableFigures.h"
+#include "engine/StrategyChartDeals.h"
 #include "engine/ReturnTable.h"
 #include "engine/ScheduleReturn.h"
 #include "engine/StrategyChart.h"

@@ -1,6 +1,9 @@
 #include "game/GameReview.h"
 
+#include "game/AdvisorTables.h"
 #include "game/TableRound.h"
+
+#include <algorithm>
 
 namespace vel {
 
@@ -11,7 +14,6 @@ GameReview::GameReview(AdvisorSession& session, QObject* parent)
     // Connected after the session's own: its advice of the hand is complete.
     connect(&session_.Round(), &TableRound::handSettled, this, &GameReview::HandSettled);
     connect(&session_.Round(), &TableRound::gameReset, this, &GameReview::GameReset);
-    connect(&session_, &AdvisorSession::chartChanged, this, &GameReview::FillChartLines);
 }
 
 void GameReview::HandSettled(int payout)
@@ -19,13 +21,16 @@ void GameReview::HandSettled(int payout)
     const std::optional<HandAdvice>& advice = session_.Advice();
     if (!session_.Following() || !advice || !advice->playedMask)
         return;
-    GradedHand graded = GradeHold(*advice, *advice->playedMask, session_.Round().Pays(),
-                                  session_.Round().State().HandsPlayed);
-    if (const std::optional<StrategyChart> chart = session_.Chart())
-        graded.chartLine = ChartLineFor(*chart, advice->dealt);
+    const PayTable& pays = session_.Round().Pays();
+    GradedHand graded = GradeHold(*advice, *advice->playedMask, pays, session_.Round().State().HandsPlayed);
+    const bool lineKnown = chart_ && chart_->first == PayVectorFor(pays, advice->bet);
+    if (lineKnown)
+        graded.chartLine = ChartLineFor(chart_->second, advice->dealt);
     log_.Add(std::move(graded));
     AddToGraph(*advice, payout);
     emit handReviewed();
+    if (!lineKnown && !log_.Mistakes().empty() && !log_.Mistakes().back().chartLine)
+        AskForChart(pays, advice->bet);
 }
 
 void GameReview::AddToGraph(const HandAdvice& advice, int payout)
@@ -40,14 +45,24 @@ void GameReview::AddToGraph(const HandAdvice& advice, int payout)
     graph_.push_back({state.HandsPlayed, state.Credit, expectedBefore + advice.Best().expectedCredits - advice.bet});
 }
 
-// Only while followed: asking the session for a chart may start its work.
-void GameReview::FillChartLines()
+// One chart is asked for at a time; a mistake logged meanwhile on another
+// table asks again when it comes.
+void GameReview::AskForChart(const PayTable& pays, int bet)
 {
-    if (!session_.Following())
+    if (chartAsked_)
         return;
-    const std::optional<StrategyChart> chart = session_.Chart();
-    if (chart && log_.FillChartLines(session_.Round().Pays(), session_.Round().State().CurrentBet, *chart))
-        emit chartLinesChanged();
+    chartAsked_ = true;
+    AdvisorTables::Shared()->Chart(pays, bet).then(this, [this, pays, bet](const StrategyChart& chart) {
+        chartAsked_ = false;
+        chart_.emplace(PayVectorFor(pays, bet), chart);
+        if (log_.FillChartLines(pays, bet, chart))
+            emit chartLinesChanged();
+        const std::vector<GradedHand>& mistakes = log_.Mistakes();
+        const auto waiting = std::find_if(mistakes.begin(), mistakes.end(),
+                                          [](const GradedHand& hand) { return !hand.chartLine; });
+        if (waiting != mistakes.end())
+            AskForChart(waiting->pays, waiting->advice.bet);
+    });
 }
 
 void GameReview::GameReset()

@@ -4,6 +4,8 @@
 
 #include <QObject>
 
+#include <optional>
+#include <utility>
 #include <vector>
 
 namespace vel {
@@ -40,12 +42,15 @@ signals:
 private:
     void HandSettled(int payout);
     void AddToGraph(const HandAdvice& advice, int payout);
-    void FillChartLines();
+    // Gives the mistakes their chart lines once the chart is worked out.
+    void AskForChart(const PayTable& pays, int bet);
     void GameReset();
 
     AdvisorSession& session_;
     MistakeLog log_;
     std::vector<GraphPoint> graph_;
+    std::optional<std::pair<PayVector, StrategyChart>> chart_; // the last worked out, by its pays per credit
+    bool chartAsked_ = false;
 };
 
 } // namespace vel

@@ -1,6 +1,6 @@
 #include "game/GradeText.h"
 
-#include "game/TableWidgets.h"
+#include "game/HoldsTable.h"
 #include "views/EngineText.h"
 
 #include <QCoreApplication>
@@ -19,11 +19,7 @@ class Grade {
 
 QString SpokenHold(const vel::Hand& dealt, unsigned holdMask)
 {
-    QStringList names;
-    for (std::size_t place = 0; place < dealt.size(); ++place) {
-        if (holdMask >> place & 1)
-            names << CardName(dealt[place]);
-    }
+    const QStringList names = CardNames(dealt, holdMask);
     if (names.isEmpty())
         return Grade::tr("draw five new cards");
     if (names.size() == 1)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/StrategyChart.h"
 #include "game/AdvisorSession.h"
 
 #include <cstddef>

@@ -1,21 +1,29 @@
 #pragma once
 
 #include "game/AdvisorSession.h"
+#include "shell/SettingsFile.h"
 #include "views/pointerform.h"
+
+#include <optional>
+#include <vector>
 
 class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
-class QTabWidget;
+class QStackedWidget;
+class QTabBar;
 class QTableWidget;
+class TAnyHandPage;
 class TChartPage;
 class TGraphPage;
+class THoldsTable;
 class TMistakesPage;
 class TOddsPage;
+class TPayTableChoice;
 class TPracticePage;
-
 namespace vel {
+class ChosenTableFigures;
 class GameReview;
 class PracticeSession;
 struct GradedHand;
@@ -28,10 +36,11 @@ struct GradedHand;
 QRect AdvisorFrame(const QRect& tableFrame, const QSize& wanted, const QSize& smallest, const QRect& screen);
 
 // The strategy advisor's window: every hold of the dealt hand ranked by its
-// exact expected return, the game's cost of mistakes, the warning setting,
-// and the exact odds of the schedule in force. It shows an `AdvisorSession`,
-// and only while it is open; it opens beside the table without taking the
-// keyboard from it.
+// exact expected return, the game's cost of mistakes and the warning setting;
+// then, for the pay table in force or any other the player chooses, the
+// exact odds, the strategy chart and the holds of any hand. It shows an
+// `AdvisorSession`, and only while it is open; it opens beside the table
+// without taking the keyboard from it.
 class TAdvisorForm : public TPointerform {
     Q_OBJECT
 public:
@@ -43,44 +52,61 @@ public:
     const vel::AdvisorLedger& Ledger() const { return session_.Ledger(); }
     // Blocks until the background tables and returns exist.
     void WaitForTables() const { session_.WaitForTables(); }
-    // While its Practice page is shown, the keys typed into the advisor play
-    // the practice hand, not the table's.
-    bool PlaysPracticeKeys() const;
+    // The pay tables the player keeps, as the settings file lists them.
+    void SetKeptPayTables(std::vector<vel::KeptPayTable> tables);
+    // Whether keys typed into `focus` are its own rather than the table's:
+    // those of a text box, of the cards to pick, and all of them while the
+    // Practice page is shown.
+    bool KeepsKeys(const QWidget* focus) const;
+
+signals:
+    void keptPayTablesChanged(const std::vector<vel::KeptPayTable>& tables);
 
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:
+    // The pages, in the order of their tabs.
+    enum Page { HandPage, OddsPage, ChartPage, AnyHandPage, PracticePage, MistakesPage, GraphPage };
+
     void CreateControls();
+    void AddPage(QWidget* page, const QString& title);
     QWidget* CreateHandPage();
     QGroupBox* CreateLedger(QWidget* page);
     void LayOutControls(QWidget* page, QGroupBox* ledgerGroup);
     void ShowAdvice();
-    void ShowHolds(const vel::HandAdvice& advice);
     void ShowLedger();
     void ShowPerfectPlay();
-    void ShowOdds();
-    void ShowChart();
+    void AnalyseOnAnyHand();
+    void TableInForceChanged();
+    // The figures follow the chosen pay table while the window is open.
+    void FollowChoice();
+    void ShowFigures();
     // The practice, the mistakes and the graph (UAdvisorReview.cpp).
     void CreateReviewPages();
-    void PracticeOnTableInForce();
+    void PracticeOnChosenTable();
     void ShowGradedHand(const vel::GradedHand& hand);
 
     vel::AdvisorSession& session_;
+    vel::ChosenTableFigures* figures_;     // of the chosen pay table
     vel::PracticeSession* practice_ = nullptr;
     vel::GameReview* review_ = nullptr;
-    QTabWidget* tabs_ = nullptr;
-    QWidget* handPage_ = nullptr;
+    QTabBar* tabs_ = nullptr;
+    TPayTableChoice* choice_ = nullptr; // above the pages of a chosen pay table
+    QStackedWidget* pages_ = nullptr;
+    std::optional<vel::Hand> shownHand_; // on This Hand: the table's, or a mistake's under review
     QLabel* handLabel_ = nullptr;       // the dealt hand
     QLabel* adviceLabel_ = nullptr;     // the best hold, or how the last hold fared
-    QTableWidget* holdsTable_ = nullptr; // all 32 holds, best first
+    THoldsTable* holdsTable_ = nullptr; // all 32 holds, best first
     QPushButton* holdButton_ = nullptr; // "Hold These"
+    QPushButton* analyseButton_ = nullptr; // "Analyse on Any Hand"
     QCheckBox* warnBox_ = nullptr;      // "Warn before a costly draw"
     QLabel* perfectPlayLabel_ = nullptr;
     QTableWidget* ledgerTable_ = nullptr; // this game's ledger
     TOddsPage* oddsPage_ = nullptr;
     TChartPage* chartPage_ = nullptr;
+    TAnyHandPage* anyHandPage_ = nullptr;
     TPracticePage* practicePage_ = nullptr;
     TMistakesPage* mistakesPage_ = nullptr;
     TGraphPage* graphPage_ = nullptr;

@@ -182,6 +182,13 @@ void TForm1::CreateSecondaryWindows()
     advice_ = new vel::AdvisorSession(*round_, this);
     connect(advice_, &vel::AdvisorSession::warnCostlyDrawChanged, this, &TForm1::SetWarnCostlyDraw);
     advisor_ = new TAdvisorForm(this, *advice_);
+    connect(advisor_, &TAdvisorForm::keptPayTablesChanged, this, &TForm1::SetKeptPayTables);
+}
+
+void TForm1::SetKeptPayTables(const std::vector<vel::KeptPayTable>& tables)
+{
+    settings_.PayTables = tables;
+    settingsFile_->SettingsChanged = true;
 }
 
 void TForm1::SetWarnCostlyDraw(bool warn)

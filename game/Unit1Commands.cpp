@@ -39,6 +39,7 @@ void TForm1::InitializeMainWindow()
     round_->SetSchedule(settings_.Payout);
     round_->SetCelebrateLevel(settings_.CelebrateLevel);
     advice_->SetWarnCostlyDraw(settings_.WarnCostlyDraw);
+    advisor_->SetKeptPayTables(settings_.PayTables);
     ApplyPaySchedule();
     settingsFile_->SettingsChanged = false;
 }
@@ -65,18 +66,19 @@ void TForm1::ToggleHold(int place)
 // Sees every key of the table and of the advisor beside it before the
 // focused control does: 1 to 5 toggle holds, Enter presses the live button;
 // in the advisor Space also presses the table's focused button, so that
-// play goes on from there as it would on the table.
+// play goes on from there as it would on the table. What is typed into the
+// advisor's text boxes and cards, and on its Practice page, is theirs.
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
         return QMainWindow::eventFilter(watched, event);
     auto* widget = static_cast<QWidget*>(watched);
     QWidget* window = widget->window();
-    if (window != this && (window != advisor_ || advisor_->PlaysPracticeKeys())) // practice keys are its own
+    if (window != this && window != advisor_)
         return QMainWindow::eventFilter(watched, event);
     // A key reaches the focused control first, then its parents: act once.
     const QWidget* firstReceiver = window->focusWidget() ? window->focusWidget() : window;
-    if (widget != firstReceiver)
+    if (widget != firstReceiver || (window == advisor_ && advisor_->KeepsKeys(firstReceiver)))
         return QMainWindow::eventFilter(watched, event);
     return TableKey(*static_cast<QKeyEvent*>(event), window == advisor_) || QMainWindow::eventFilter(watched, event);
 }

@@ -2,6 +2,7 @@
 // widgets, played from the keyboard as a player would.
 #include "AdvisorFixture.h"
 
+#include "engine/HandParser.h"
 #include "game/AdvisorGraph.h"
 #include "game/AdvisorMistakes.h"
 #include "game/AdvisorPractice.h"
@@ -9,13 +10,15 @@
 #include "game/HeadlessPlay.h"
 #include "game/PracticeSession.h"
 #include "game/TableWidgets.h"
+#include "views/EngineText.h"
 
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
 #include <QLayout>
 #include <QLineSeries>
-#include <QTabWidget>
+#include <QSpinBox>
+#include <QTabBar>
 #include <QToolButton>
 
 using namespace advisorfixture;
@@ -81,9 +84,9 @@ QToolButton* Card(const TAdvisorForm& advisor, int place)
     return advisor.findChild<QToolButton*>(QStringLiteral("PracticeCard%1").arg(place));
 }
 
-QWidget* CurrentPage(const TAdvisorForm& advisor)
+Page CurrentPage(const TAdvisorForm& advisor)
 {
-    return advisor.findChild<QTabWidget*>(QStringLiteral("AdvisorTabs"))->currentWidget();
+    return static_cast<Page>(advisor.findChild<QTabBar*>()->currentIndex());
 }
 
 vel::Hand NextHand(vel::Deck& deck)
@@ -133,6 +136,8 @@ private slots:
         QFile::remove(sandbox_.ConfigFile());
     }
     void keyboardOnlyPractice();
+    void practiceOnTheChosenTable_data();
+    void practiceOnTheChosenTable();
     void practiceLeavesTheTableAlone_data();
     void practiceLeavesTheTableAlone();
     void mistakesOfTheGameAndThePractice();
@@ -154,8 +159,8 @@ void AdvisorPracticeTest::keyboardOnlyPractice()
     practice->UseDeck(ClockDeck(2024));
     vel::Deck deck = ClockDeck(2024);
     Type(*advisor, Qt::Key_R, Qt::AltModifier); // the Practice page
-    auto* page = advisor->findChild<TPracticePage*>();
-    QCOMPARE(CurrentPage(*advisor), page);
+    QCOMPARE(CurrentPage(*advisor), PracticePage);
+    QVERIFY(advisor->findChild<TPracticePage*>()->isVisible());
     QPushButton* button = Button(*advisor, "PracticeButton");
     QCOMPARE(advisor->focusWidget(), button);
     QCOMPARE(Text(*advisor, "PracticePayTable"), QStringLiteral("Graded on 8 / 6 - Med Pay at a bet of 5."));
@@ -210,6 +215,71 @@ void AdvisorPracticeTest::keyboardOnlyPractice()
     QVERIFY(PlainText(*advisor, "PracticeScore").contains(QStringLiteral("Costliest mistakes:")));
 }
 
+void AdvisorPracticeTest::practiceOnTheChosenTable_data()
+{
+    QTest::addColumn<QString>("listItem");
+    QTest::addColumn<int>("bet");
+    QTest::addColumn<QString>("flushPays"); // typed into the editor of a table of one's own
+    QTest::addColumn<QString>("tableName");
+    QTest::newRow("another schedule, bet 2") << vel::ScheduleText(5) << 2 << QString() << vel::ScheduleText(5);
+    QTest::newRow("own table, a flush paying 20") << "Custom" << 5 << "20" << "your own pay table";
+}
+
+// The table chosen above the Practice page, as on the Odds page, is the one
+// the holds are graded on; the waiting hand is graded on it at once.
+void AdvisorPracticeTest::practiceOnTheChosenTable()
+{
+    QFETCH(QString, listItem);
+    QFETCH(int, bet);
+    QFETCH(QString, flushPays);
+    QFETCH(QString, tableName);
+    auto table = StartTable(sandbox_.programPath);
+    QVERIFY(table);
+    TAdvisorForm* advisor = OpenAndActivate(*table);
+    QVERIFY(advisor);
+    vel::PayList pays = vel::PayTable::ForSchedule(table->State().Schedule).Pays();
+    if (!flushPays.isEmpty()) { // the editor sits on the Odds page
+        ShowPage(*advisor, OddsPage);
+        QVERIFY(ChoosePayTable(*advisor, listItem));
+        TypeInto(Box(*advisor, QStringLiteral("PayBox5")), flushPays);
+        pays[5] = flushPays.toInt();
+    } else {
+        pays = vel::PayTable::ForSchedule(5).Pays();
+    }
+    const vel::PayTable chosen = *vel::PayTable::FromPays(pays);
+    Type(*advisor, Qt::Key_R, Qt::AltModifier);
+    QVERIFY(PayTableList(*advisor)->isVisible()); // the same choice, above the practice
+    if (flushPays.isEmpty())
+        QVERIFY(ChoosePayTable(*advisor, listItem));
+    auto* betBox = advisor->findChild<QSpinBox*>(QStringLiteral("PayTableBet"));
+    betBox->setFocus();
+    betBox->selectAll();
+    QTest::keyClick(betBox, static_cast<Qt::Key>('0' + bet));
+    QCOMPARE(Text(*advisor, "PracticePayTable"),
+             QStringLiteral("Graded on %1 at a bet of %2.").arg(tableName, QString::number(bet)));
+    auto* practice = advisor->findChild<vel::PracticeSession*>();
+    QVERIFY(practice->Pays() == chosen);
+    QCOMPARE(practice->Bet(), bet);
+
+    Button(*advisor, "PracticeButton")->setFocus(); // Tab, for the player
+    for (int hand = 0; hand < 3; ++hand) {
+        const vel::Hand dealt = practice->Advice()->dealt;
+        const vel::RankedHolds holds = vel::AnalyzeDirect(dealt, chosen, bet);
+        const unsigned worst = holds.back().holdMask;
+        for (int place = 1; place <= 5; ++place) {
+            if (worst >> (place - 1) & 1)
+                Type(*advisor, '0' + place);
+        }
+        Type(*advisor, Qt::Key_Return);
+        const double lost = holds[0].expectedCredits - holds.back().expectedCredits;
+        QVERIFY2(PlainText(*advisor, "PracticeGrade")
+                     .startsWith(QStringLiteral("Mistake, it costs %1 credits.").arg(Credits(lost))),
+                 qPrintable(PlainText(*advisor, "PracticeGrade")));
+        Type(*advisor, Qt::Key_Return);
+    }
+    QCOMPARE(table->State().Schedule, vel::DefaultPaySchedule); // the table plays on as before
+}
+
 void AdvisorPracticeTest::practiceLeavesTheTableAlone_data()
 {
     QTest::addColumn<bool>("tableHolding");
@@ -244,7 +314,7 @@ void AdvisorPracticeTest::practiceLeavesTheTableAlone()
     QVERIFY(TableSnapshot(*table, *advisor) == before);
     QCOMPARE(advisor->findChild<vel::GameReview*>()->Log().Hands(), 1);
     // Back on This Hand, the advisor's keys play on the table again.
-    advisor->findChild<QTabWidget*>(QStringLiteral("AdvisorTabs"))->setCurrentIndex(0);
+    ShowPage(*advisor, HandPage);
     Type(*advisor, Qt::Key_Return);
     QCOMPARE(table->State().HandsPlayed, tableHolding ? 2 : 1);
     QCOMPARE(table->State().CanHold, !tableHolding);
@@ -265,7 +335,8 @@ void AdvisorPracticeTest::mistakesOfTheGameAndThePractice()
     QVERIFY(played[0].Cost() > 1 && played[2].Cost() > 0.01); // the royal draw thrown away, the worst hold
 
     Type(*advisor, Qt::Key_M, Qt::AltModifier);
-    QCOMPARE(CurrentPage(*advisor), advisor->findChild<TMistakesPage*>());
+    QCOMPARE(CurrentPage(*advisor), MistakesPage);
+    QVERIFY(advisor->findChild<TMistakesPage*>()->isVisible());
     QCOMPARE(Text(*advisor, "MistakesGrade"),
              QStringLiteral("Hands: 4. Right: 50%. Lost per 100 hands: %1 credits.").arg(Credits(100 * cost / 4)));
     QTableWidget* mistakes = Table(*advisor, "MistakesTable");
@@ -288,13 +359,18 @@ void AdvisorPracticeTest::mistakesOfTheGameAndThePractice()
     // Shown again with all 32 holds, the hold played marked.
     QTest::mouseClick(Button(*advisor, "ShowAllHoldsButton"), Qt::LeftButton);
     QTableWidget* holds = Table(*advisor, "HoldsTable");
-    QCOMPARE(CurrentPage(*advisor), holds->parentWidget());
+    QCOMPARE(CurrentPage(*advisor), HandPage);
+    QVERIFY(holds->isVisible());
     QCOMPARE(PlainText(*advisor, "HandLabel"),
              QStringLiteral("Mistake under review, hand 1 as dealt: ") + vel::HoldText(played[0].dealt, 0x1F));
     QCOMPARE(holds->rowCount(), vel::HoldCount);
     QCOMPARE(Column(*holds, 0).filter(QStringLiteral("(your hold)")),
              QStringList{vel::HoldText(played[0].dealt, played[0].mask) + QStringLiteral(" (your hold)")});
     QVERIFY(!Button(*advisor, "HoldTheseButton")->isEnabled());
+    // From there to Any Hand, to try it on other tables: the mistake's hand, not the table's.
+    QTest::mouseClick(Button(*advisor, "AnalyseButton"), Qt::LeftButton);
+    QCOMPARE(CurrentPage(*advisor), AnyHandPage);
+    QCOMPARE(vel::ParseHand(Box(*advisor, "AnyHandBox")->text().toStdString()).cards, played[0].dealt);
 
     // Practice mistakes are listed apart.
     Type(*advisor, Qt::Key_R, Qt::AltModifier);
@@ -329,7 +405,8 @@ void AdvisorPracticeTest::graphOfTheGame()
         expected << QPointF(table->State().HandsPlayed, expected.back().y() + hand.holds[0].expectedCredits - hand.bet);
     }
     Type(*advisor, Qt::Key_G, Qt::AltModifier);
-    QCOMPARE(CurrentPage(*advisor), advisor->findChild<TGraphPage*>());
+    QCOMPARE(CurrentPage(*advisor), GraphPage);
+    QVERIFY(advisor->findChild<TGraphPage*>()->isVisible());
     auto* view = advisor->findChild<QChartView*>(QStringLiteral("GameGraph"));
     const QList<QAbstractSeries*> series = view->chart()->series();
     QCOMPARE(series.size(), 2);
@@ -415,11 +492,11 @@ void AdvisorPracticeTest::pagesFitTheAdvisor()
     const int dpi = advisor->logicalDpiX();
     const QSize designed(vel::ScaledLength(460, dpi), vel::ScaledLength(640, dpi));
     advisor->resize(AdvisorFrame(tableFrame, designed, advisor->minimumSize(), screen).size());
-    auto* tabs = advisor->findChild<QTabWidget*>(QStringLiteral("AdvisorTabs"));
-    for (QWidget* page : std::initializer_list<QWidget*>{advisor->findChild<TPracticePage*>(),
-                                                         advisor->findChild<TMistakesPage*>(),
-                                                         advisor->findChild<TGraphPage*>()}) {
-        tabs->setCurrentWidget(page);
+    const std::pair<Page, QWidget*> pages[] = {{PracticePage, advisor->findChild<TPracticePage*>()},
+                                               {MistakesPage, advisor->findChild<TMistakesPage*>()},
+                                               {GraphPage, advisor->findChild<TGraphPage*>()}};
+    for (const auto& [index, page] : pages) {
+        ShowPage(*advisor, index);
         QApplication::processEvents();
         for (QWidget* control : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             if (!control->isVisible())

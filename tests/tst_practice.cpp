@@ -364,7 +364,7 @@ void PracticeTest::gameMistakesLoggedUntilNewGame()
     QTRY_VERIFY_WITH_TIMEOUT(std::all_of(log.Mistakes().begin(), log.Mistakes().end(),
                                          [](const GradedHand& hand) { return hand.chartLine.has_value(); }),
                              60000);
-    const StrategyChart chart = *session.Chart();
+    const StrategyChart chart = AdvisorTables::Shared()->Chart(round.Pays(), round.State().CurrentBet).result();
     for (const GradedHand& logged : log.Mistakes()) {
         const PatternHolds shown = MatchPatterns(logged.advice.dealt);
         const auto first = std::find_if(chart.lines.begin(), chart.lines.end(),

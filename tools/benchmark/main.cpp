@@ -1,6 +1,7 @@
-// Prints the advisor engine's speed and memory figures and the six
-// schedules' returns with perfect play.
+// Prints the advisor engine's speed and memory figures, the six schedules'
+// returns with perfect play and the time the bankroll figures take.
 
+#include "engine/Bankroll.h"
 #include "engine/BreakEven.h"
 #include "engine/FastEvaluator.h"
 #include "engine/HoldAnalysis.h"
@@ -13,6 +14,8 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <ctime>
+#include <map>
 #include <numeric>
 #include <optional>
 #include <random>
@@ -190,6 +193,39 @@ void BenchmarkPayTables(const HoldAnalyzer& analyzer, unsigned threads)
                 *std::max_element(breakEven.begin(), breakEven.end()));
 }
 
+// Sessions of 8 / 5 up to the limits. Up to 10,000 credits and hands an
+// answer should take at most a second.
+void BenchmarkBankroll(const HoldAnalyzer& analyzer, unsigned threads)
+{
+    struct Session {
+        int credit, hands, bet;
+    };
+    constexpr Session Sessions[] = {{1000, 2000, 5},     {10'000, 10'000, 5}, {10'000, 10'000, 1},
+                                    {1000, 10'000, 5},   {100, 10'000, 1},    {1000, MaxBankrollHands, 5},
+                                    {MaxBankrollCredit, MaxBankrollHands, 5}, {MaxBankrollCredit, MaxBankrollHands, 1}};
+    constexpr int EightFive = 3;
+    std::map<int, ReturnTable> tables; // by bet
+    std::printf("bankroll figures, 8 / 5 with perfect play, on %u threads:\n", threads);
+    for (const Session& session : Sessions) {
+        if (!tables.contains(session.bet)) {
+            const auto start = Clock::now();
+            tables[session.bet] = PerfectPlayTable(analyzer, PayTable::ForSchedule(EightFive), session.bet, threads);
+            std::printf("  the one-hand table at bet %d: %.3f s\n", session.bet, SecondsSince(start));
+        }
+        const auto start = Clock::now();
+        const std::clock_t processorStart = std::clock();
+        const BankrollAnswer answer =
+            AnswerBankroll(tables[session.bet], {session.credit, session.hands, session.bet}, {}, threads);
+        const double seconds = SecondsSince(start);
+        const double processorSeconds = double(std::clock() - processorStart) / CLOCKS_PER_SEC;
+        const auto* figures = std::get_if<BankrollFigures>(&answer);
+        std::printf("  bet %d, %7d credits, %6d hands: %6.3f s (%6.3f s of processor time)  risk of ruin %.4f %%, "
+                    "royal within %.4f %%\n",
+                    session.bet, session.credit, session.hands, seconds, processorSeconds,
+                    figures ? figures->riskOfRuin * 100 : -1, figures ? figures->royalWithinHands * 100 : -1);
+    }
+}
+
 } // namespace
 
 int main()
@@ -230,6 +266,7 @@ int main()
 
     BenchmarkCharts(threads);
     BenchmarkPayTables(fresh, threads);
+    BenchmarkBankroll(fresh, threads);
 
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);

@@ -1,5 +1,7 @@
 #include "Arguments.h"
 
+#include "engine/Bankroll.h"
+
 #include <charconv>
 #include <string_view>
 
@@ -48,7 +50,7 @@ public:
         if (option == "--bet")
             return Set(arguments_.bet, WholeNumber(value, 1, vel::MaxBet), "--bet takes 1 to 5", value);
         if (option == "--pays") {
-            if (arguments_.task != Arguments::Task::Hand)
+            if (arguments_.task == Arguments::Task::Chart)
                 arguments_.task = Arguments::Task::PayTable;
             return Set(arguments_.pays, PayList(value),
                        "--pays takes ten whole pays from 0 to 100000, apart by commas", value);
@@ -58,6 +60,14 @@ public:
             arguments_.hand = value;
             return true;
         }
+        if (option == "--bankroll") {
+            arguments_.task = Arguments::Task::Bankroll;
+            return Set(arguments_.credit, WholeNumber(value, 1, vel::MaxBankrollCredit),
+                       "--bankroll takes 1 to " + std::to_string(vel::MaxBankrollCredit) + " credits", value);
+        }
+        if (option == "--hands")
+            return Set(arguments_.hands, WholeNumber(value, 1, vel::MaxBankrollHands),
+                       "--hands takes 1 to " + std::to_string(vel::MaxBankrollHands), value);
         return Fail("unknown option " + option);
     }
 
@@ -80,12 +90,28 @@ private:
     Arguments& arguments_;
 };
 
+std::string BankrollConflict(const Arguments& arguments)
+{
+    if (arguments.credit && !arguments.hand.empty())
+        return "--bankroll and --hand ask for different things";
+    if (arguments.task != Arguments::Task::Bankroll)
+        return arguments.hands || arguments.chart ? "--hands and --chart go with --bankroll" : "";
+    if (!arguments.hands)
+        return "--bankroll needs --hands";
+    if (*arguments.credit < arguments.Bet())
+        return "the credit of " + std::to_string(*arguments.credit) + " is below the bet of "
+               + std::to_string(arguments.Bet());
+    return {};
+}
+
 // Which options each task allows beside its own.
 std::string Conflict(const Arguments& arguments)
 {
     using Task = Arguments::Task;
     if (arguments.schedule && arguments.pays)
         return "--schedule and --pays both name a pay table";
+    if (const std::string fault = BankrollConflict(arguments); !fault.empty())
+        return fault;
     if (arguments.task == Task::Chart && (!arguments.schedule || !arguments.bet))
         return "a chart needs --schedule and --bet, or --pays";
     return {};
@@ -103,15 +129,22 @@ Arguments ParseArguments(const std::vector<std::string>& words)
     }
     if (words.empty())
         parser.Fail("nothing asked");
-    for (std::size_t i = 0; i < words.size() && arguments.fault.empty(); i += 2) {
-        if (i + 1 == words.size())
+    for (std::size_t i = 0; i < words.size() && arguments.fault.empty();) {
+        if (words[i] == "--chart") { // a flag, without a value
+            arguments.chart = true;
+            ++i;
+        } else if (i + 1 == words.size()) {
             parser.Fail(words[i] + " needs a value");
-        else
+            ++i;
+        } else {
             parser.Take(words[i], words[i + 1]);
+            i += 2;
+        }
     }
     if (arguments.fault.empty())
         arguments.fault = Conflict(arguments);
-    if (arguments.fault.empty() && arguments.task == Arguments::Task::Hand && !arguments.pays)
+    const bool ownSchedule = arguments.task == Arguments::Task::Hand || arguments.task == Arguments::Task::Bankroll;
+    if (arguments.fault.empty() && ownSchedule && !arguments.pays)
         arguments.schedule = arguments.schedule.value_or(vel::DefaultPaySchedule);
     return arguments;
 }

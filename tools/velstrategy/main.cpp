@@ -4,8 +4,11 @@
 //   velstrategy --pays a,b,...,j [--bet B]     any pay table: return, chart, odds, break-even royal
 //   velstrategy --hand "Kh Kd 9c 8d 3d" [--schedule S | --pays ...] [--bet B]
 //                                              the 32 holds of a hand, best first
+//   velstrategy --bankroll C --hands N [--schedule S | --pays ...] [--bet B] [--chart]
+//                                              the exact bankroll figures of a session
 
 #include "Arguments.h"
+#include "BankrollCommand.h"
 #include "Report.h"
 
 #include "engine/BreakEven.h"
@@ -28,7 +31,8 @@ constexpr const char* Usage =
     "usage: velstrategy --schedule 0..5 --bet 1..5\n"
     "       velstrategy --all\n"
     "       velstrategy --pays ROYAL5,ROYAL,SF,4K,FH,FL,ST,3K,2P,JB [--bet 1..5]\n"
-    "       velstrategy --hand \"Kh Kd 9c 8d 3d\" [--schedule 0..5 | --pays ...] [--bet 1..5]\n";
+    "       velstrategy --hand \"Kh Kd 9c 8d 3d\" [--schedule 0..5 | --pays ...] [--bet 1..5]\n"
+    "       velstrategy --bankroll C --hands N [--schedule 0..5 | --pays ...] [--bet 1..5] [--chart]\n";
 
 int Refuse(const std::string& fault)
 {
@@ -92,6 +96,10 @@ int main(int argc, char** argv)
         return PrintPayTable(arguments.Table(), arguments.Bet());
     case Arguments::Task::Hand:
         return PrintHand(arguments);
+    case Arguments::Task::Bankroll:
+        if (const std::string fault = PrintBankroll(arguments); !fault.empty())
+            return Refuse(fault);
+        return 0;
     case Arguments::Task::Chart:
         break;
     }
