@@ -15,7 +15,6 @@
 
 namespace {
 
-constexpr unsigned AllPlaces = 0x1F;
 enum Column { HandColumn, DealtColumn, HeldColumn, CostColumn, ColumnCount };
 
 constexpr Qt::Alignment Number = Qt::AlignRight | Qt::AlignVCenter;
@@ -31,7 +30,7 @@ TMistakesPage::TMistakesPage(const vel::MistakeLog& game, const vel::MistakeLog&
     , gradeLabel_(new QLabel(this))
     , mistakesTable_(new QTableWidget(0, ColumnCount, this))
     , detailLabel_(new QLabel(this))
-    , showButton_(new QPushButton(tr("Show &all holds"), this))
+    , showButton_(new QPushButton(tr("Show all &holds"), this))
 {
     logChoice_->setObjectName(QStringLiteral("MistakesLogChoice"));
     logChoice_->addItems({tr("This game"), tr("Practice")});
@@ -60,8 +59,8 @@ TMistakesPage::TMistakesPage(const vel::MistakeLog& game, const vel::MistakeLog&
 void TMistakesPage::LayOutControls()
 {
     auto* choices = new QFormLayout;
-    choices->addRow(tr("&Show:"), logChoice_);
-    choices->addRow(tr("Sor&t:"), orderChoice_);
+    choices->addRow(tr("&Log:"), logChoice_);
+    choices->addRow(tr("&Sort:"), orderChoice_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(choices);
     layout->addWidget(gradeLabel_);
@@ -95,7 +94,7 @@ void TMistakesPage::ShowLogs()
         const vel::GradedHand& hand = *shown[static_cast<std::size_t>(row)];
         QTableWidgetItem* const cells[] = {
             ReadOnlyCell(QLocale().toString(hand.order), Number),
-            ReadOnlyCell(vel::HoldText(hand.advice.dealt, AllPlaces)),
+            ReadOnlyCell(vel::HoldText(hand.advice.dealt, vel::AllPlaces)),
             ReadOnlyCell(vel::HoldText(hand.advice.dealt, *hand.advice.playedMask)),
             ReadOnlyCell(vel::Credits(hand.Cost()), Number),
         };

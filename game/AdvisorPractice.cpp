@@ -2,7 +2,6 @@
 
 #include "game/GradeText.h"
 #include "game/TableWidgets.h"
-#include "views/EngineText.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -17,7 +16,6 @@
 
 namespace {
 
-constexpr unsigned AllPlaces = 0x1F;
 
 bool IsRed(vel::Card card)
 {
@@ -130,7 +128,7 @@ void TPracticePage::LayOutControls()
         cards->addWidget(cards_[place], 0, place);
         cards->addWidget(holdMarkers_[place], 1, place);
     }
-    auto* kindLabel = new QLabel(tr("&Deal:"), this);
+    auto* kindLabel = new QLabel(tr("D&eal:"), this);
     kindLabel->setBuddy(dealKind_);
     auto* kindRow = new QHBoxLayout;
     kindRow->addWidget(kindLabel);
@@ -173,7 +171,7 @@ void TPracticePage::ShowHand()
     ShowHolds();
     ShowScore();
     if (advice)
-        Announce(tr("Dealt: %1").arg(gradetext::SpokenHold(advice->dealt, AllPlaces)));
+        Announce(tr("Dealt: %1").arg(gradetext::SpokenHold(advice->dealt, vel::AllPlaces)));
 }
 
 void TPracticePage::ShowHolds()
@@ -211,7 +209,7 @@ void TPracticePage::ShowScore()
     for (std::size_t i = 0; i < std::min<std::size_t>(costliest.size(), 3); ++i) {
         const vel::GradedHand& hand = *costliest[i];
         score += QStringLiteral("<br>")
-                 + tr("%1 held %2: %3 credits").arg(vel::HoldHtml(hand.advice.dealt, AllPlaces),
+                 + tr("%1 held %2: %3 credits").arg(vel::HoldHtml(hand.advice.dealt, vel::AllPlaces),
                                                    vel::HoldHtml(hand.advice.dealt, *hand.advice.playedMask),
                                                    vel::Credits(hand.Cost()));
     }

@@ -21,6 +21,8 @@ QString CardSymbol(Card card);
 // "K♥", "10♠": the card in the English letters a typed hand is read in,
 // whatever the player's language.
 QString TypedCard(Card card);
+// The hold mask of all five places: the hand as dealt.
+inline constexpr unsigned AllPlaces = HoldCount - 1;
 // The cards a hold keeps, "K♥ Q♥", or "Draw five new cards".
 QString HoldText(const Hand& dealt, unsigned holdMask);
 // The same as rich text, hearts and diamonds in red.

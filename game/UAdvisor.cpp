@@ -28,7 +28,6 @@
 
 namespace {
 
-constexpr unsigned AllPlaces = 0x1F;
 QString Intro()
 {
     return TAdvisorForm::tr("Deal a hand and the advisor ranks all 32 ways to hold it by the credits each returns on "
@@ -257,8 +256,8 @@ void TAdvisorForm::ShowAdvice()
     const vel::Hand& dealt = advice->dealt;
     shownHand_ = dealt;
     const QString heading = waiting ? tr("Your hand: %1") : tr("Last hand as dealt: %1");
-    handLabel_->setText(heading.arg(vel::HoldHtml(dealt, AllPlaces)));
-    handLabel_->setAccessibleName(heading.arg(CardNames(dealt, AllPlaces).join(QStringLiteral(", "))));
+    handLabel_->setText(heading.arg(vel::HoldHtml(dealt, vel::AllPlaces)));
+    handLabel_->setAccessibleName(heading.arg(CardNames(dealt, vel::AllPlaces).join(QStringLiteral(", "))));
     const vel::HoldResult& best = advice->Best();
     if (waiting) {
         const QString advice = tr("Best hold: %1, worth %2 credits on average.");

@@ -15,12 +15,6 @@
 #include <QStackedWidget>
 #include <QTabBar>
 
-namespace {
-
-constexpr unsigned AllPlaces = 0x1F;
-
-} // namespace
-
 void TAdvisorForm::CreateReviewPages()
 {
     practice_ = new vel::PracticeSession(this);
@@ -54,8 +48,8 @@ void TAdvisorForm::ShowGradedHand(const vel::GradedHand& hand)
     const QString heading = tr("Mistake under review, hand %1 as dealt: %2");
     const QString order = QLocale().toString(hand.order);
     shownHand_ = dealt;
-    handLabel_->setText(heading.arg(order, vel::HoldHtml(dealt, AllPlaces)));
-    handLabel_->setAccessibleName(heading.arg(order, CardNames(dealt, AllPlaces).join(QStringLiteral(", "))));
+    handLabel_->setText(heading.arg(order, vel::HoldHtml(dealt, vel::AllPlaces)));
+    handLabel_->setAccessibleName(heading.arg(order, CardNames(dealt, vel::AllPlaces).join(QStringLiteral(", "))));
     adviceLabel_->setText(tr("Your hold gave up %1 credits against %2.")
                               .arg(vel::Credits(hand.Cost()), vel::HoldHtml(dealt, hand.advice.Best().holdMask)));
     adviceLabel_->setAccessibleName(QString());

@@ -1450,7 +1450,7 @@ Dieses Programm ist kostenlos, Spenden sind aber willkommen. PayPal erhebt bei K
 <context>
     <name>TMistakesPage</name>
     <message>
-        <source>Show &amp;all holds</source>
+        <source>Show all &amp;holds</source>
         <translation>&amp;Alle Möglichkeiten zeigen</translation>
     </message>
     <message>
@@ -1490,11 +1490,11 @@ Dieses Programm ist kostenlos, Spenden sind aber willkommen. PayPal erhebt bei K
         <translation>Kosten</translation>
     </message>
     <message>
-        <source>&amp;Show:</source>
+        <source>&amp;Log:</source>
         <translation>&amp;Zeigen:</translation>
     </message>
     <message>
-        <source>Sor&amp;t:</source>
+        <source>&amp;Sort:</source>
         <translation>&amp;Reihenfolge:</translation>
     </message>
     <message>
@@ -1670,8 +1670,8 @@ Dieses Programm ist kostenlos, Spenden sind aber willkommen. PayPal erhebt bei K
         <translation>Bewertet nach %1 bei einem Einsatz von %2.</translation>
     </message>
     <message>
-        <source>&amp;Deal:</source>
-        <translation>&amp;Hände:</translation>
+        <source>D&amp;eal:</source>
+        <translation>Hän&amp;de:</translation>
     </message>
     <message>
         <source>Hold the cards you would keep (keys 1 to 5 or a click), then press Enter.</source>
