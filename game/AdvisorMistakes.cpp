@@ -30,7 +30,7 @@ TMistakesPage::TMistakesPage(const vel::MistakeLog& game, const vel::MistakeLog&
     , gradeLabel_(new QLabel(this))
     , mistakesTable_(new QTableWidget(0, ColumnCount, this))
     , detailLabel_(new QLabel(this))
-    , showButton_(new QPushButton(tr("Show all &holds"), this))
+    , showButton_(new QPushButton(tr("&View all holds"), this))
 {
     logChoice_->setObjectName(QStringLiteral("MistakesLogChoice"));
     logChoice_->addItems({tr("This game"), tr("Practice")});
@@ -59,8 +59,8 @@ TMistakesPage::TMistakesPage(const vel::MistakeLog& game, const vel::MistakeLog&
 void TMistakesPage::LayOutControls()
 {
     auto* choices = new QFormLayout;
-    choices->addRow(tr("&Log:"), logChoice_);
-    choices->addRow(tr("&Sort:"), orderChoice_);
+    choices->addRow(tr("&From:"), logChoice_);
+    choices->addRow(tr("&Listed:"), orderChoice_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(choices);
     layout->addWidget(gradeLabel_);

@@ -15,6 +15,7 @@ class QStackedWidget;
 class QTabBar;
 class QTableWidget;
 class TAnyHandPage;
+class TBankrollPage;
 class TChartPage;
 class TGraphPage;
 class THoldsTable;
@@ -38,7 +39,8 @@ QRect AdvisorFrame(const QRect& tableFrame, const QSize& wanted, const QSize& sm
 // The strategy advisor's window: every hold of the dealt hand ranked by its
 // exact expected return, the game's cost of mistakes and the warning setting;
 // then, for the pay table in force or any other the player chooses, the
-// exact odds, the strategy chart and the holds of any hand. It shows an
+// exact odds, the strategy chart, the holds of any hand and the bankroll a
+// session needs. It shows an
 // `AdvisorSession`, and only while it is open; it opens beside the table
 // without taking the keyboard from it.
 class TAdvisorForm : public TPointerform {
@@ -68,7 +70,7 @@ protected:
 
 private:
     // The pages, in the order of their tabs.
-    enum Page { HandPage, OddsPage, ChartPage, AnyHandPage, PracticePage, MistakesPage, GraphPage };
+    enum Page { HandPage, OddsPage, ChartPage, AnyHandPage, BankrollPage, PracticePage, MistakesPage, GraphPage };
 
     void CreateControls();
     void AddPage(QWidget* page, const QString& title);
@@ -77,6 +79,7 @@ private:
     void LayOutControls(QWidget* page, QGroupBox* ledgerGroup);
     void ShowAdvice();
     void ShowLedger();
+    void ShowTableCredit();
     void ShowPerfectPlay();
     void AnalyseOnAnyHand();
     void TableInForceChanged();
@@ -107,6 +110,7 @@ private:
     TOddsPage* oddsPage_ = nullptr;
     TChartPage* chartPage_ = nullptr;
     TAnyHandPage* anyHandPage_ = nullptr;
+    TBankrollPage* bankrollPage_ = nullptr;
     TPracticePage* practicePage_ = nullptr;
     TMistakesPage* mistakesPage_ = nullptr;
     TGraphPage* graphPage_ = nullptr;

@@ -20,7 +20,7 @@ void TAdvisorForm::CreateReviewPages()
     practice_ = new vel::PracticeSession(this);
     review_ = new vel::GameReview(session_, this);
     practicePage_ = new TPracticePage(*practice_, pages_);
-    AddPage(practicePage_, tr("P&ractice"));
+    AddPage(practicePage_, tr("Pract&ice"));
     mistakesPage_ = new TMistakesPage(review_->Log(), practice_->Log(), pages_);
     AddPage(mistakesPage_, tr("&Mistakes"));
     graphPage_ = new TGraphPage(*review_, pages_);

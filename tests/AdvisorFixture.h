@@ -173,7 +173,7 @@ inline const vel::HoldResult& HoldOf(const vel::RankedHolds& holds, unsigned mas
 }
 
 // The advisor's pages, in the order of their tabs.
-enum Page { HandPage, OddsPage, ChartPage, AnyHandPage, PracticePage, MistakesPage, GraphPage };
+enum Page { HandPage, OddsPage, ChartPage, AnyHandPage, BankrollPage, PracticePage, MistakesPage, GraphPage };
 
 inline void ShowPage(TAdvisorForm& advisor, Page page)
 {

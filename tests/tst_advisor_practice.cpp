@@ -158,7 +158,7 @@ void AdvisorPracticeTest::keyboardOnlyPractice()
     auto* practice = advisor->findChild<vel::PracticeSession*>();
     practice->UseDeck(ClockDeck(2024));
     vel::Deck deck = ClockDeck(2024);
-    Type(*advisor, Qt::Key_R, Qt::AltModifier); // the Practice page
+    Type(*advisor, Qt::Key_I, Qt::AltModifier); // the Practice page
     QCOMPARE(CurrentPage(*advisor), PracticePage);
     QVERIFY(advisor->findChild<TPracticePage*>()->isVisible());
     QPushButton* button = Button(*advisor, "PracticeButton");
@@ -247,7 +247,7 @@ void AdvisorPracticeTest::practiceOnTheChosenTable()
         pays = vel::PayTable::ForSchedule(5).Pays();
     }
     const vel::PayTable chosen = *vel::PayTable::FromPays(pays);
-    Type(*advisor, Qt::Key_R, Qt::AltModifier);
+    Type(*advisor, Qt::Key_I, Qt::AltModifier);
     QVERIFY(PayTableList(*advisor)->isVisible()); // the same choice, above the practice
     if (flushPays.isEmpty())
         QVERIFY(ChoosePayTable(*advisor, listItem));
@@ -300,7 +300,7 @@ void AdvisorPracticeTest::practiceLeavesTheTableAlone()
         Deal(*table);
     auto* practice = advisor->findChild<vel::PracticeSession*>();
     const TableSnapshot before(*table, *advisor);
-    Type(*advisor, Qt::Key_R, Qt::AltModifier);
+    Type(*advisor, Qt::Key_I, Qt::AltModifier);
     for (int hand = 0; hand < 6; ++hand) {
         Type(*advisor, '2');
         QTest::mouseClick(Card(*advisor, 4), Qt::LeftButton);
@@ -373,7 +373,7 @@ void AdvisorPracticeTest::mistakesOfTheGameAndThePractice()
     QCOMPARE(vel::ParseHand(Box(*advisor, "AnyHandBox")->text().toStdString()).cards, played[0].dealt);
 
     // Practice mistakes are listed apart.
-    Type(*advisor, Qt::Key_R, Qt::AltModifier);
+    Type(*advisor, Qt::Key_I, Qt::AltModifier);
     auto* practice = advisor->findChild<vel::PracticeSession*>();
     const vel::RankedHolds practiceHolds = practice->Advice()->holds;
     Type(*advisor, Qt::Key_Return); // nothing held
@@ -479,7 +479,7 @@ void AdvisorPracticeTest::pagesFitTheAdvisor()
     TAdvisorForm* advisor = OpenAndActivate(*table);
     QVERIFY(advisor);
     PlayTableHand(*table, 2);
-    Type(*advisor, Qt::Key_R, Qt::AltModifier);
+    Type(*advisor, Qt::Key_I, Qt::AltModifier);
     auto* practice = advisor->findChild<vel::PracticeSession*>();
     while (practice->Log().Mistakes().size() < 3 || practice->LastGrade()->Right()) {
         if (practice->LastGrade())
