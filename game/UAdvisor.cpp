@@ -118,7 +118,7 @@ void TAdvisorForm::SetKeptPayTables(std::vector<vel::KeptPayTable> tables)
 bool TAdvisorForm::KeepsKeys(const QWidget* focus) const
 {
     return qobject_cast<const QLineEdit*>(focus) || qobject_cast<const QAbstractSpinBox*>(focus)
-           || anyHandPage_->Grid()->isAncestorOf(focus) || tabs_->currentIndex() == PracticePage;
+           || anyHandPage_->Grid()->isAncestorOf(focus) || PracticeShown();
 }
 
 // The pay table choice sits between the tabs and the pages of the chosen
@@ -143,9 +143,9 @@ void TAdvisorForm::CreateControls()
     CreateReviewPages();
     connect(tabs_, &QTabBar::currentChanged, pages_, &QStackedWidget::setCurrentIndex);
     connect(tabs_, &QTabBar::currentChanged, this, [this](int page) {
-        choice_->setVisible(page != HandPage && page != MistakesPage && page != GraphPage);
+        ShowChoice();
         // The cards and their holds, and the graph, need the room.
-        choice_->SetEditorShown(page != AnyHandPage && page != BankrollPage && page != PracticePage);
+        choice_->SetEditorShown(page != AnyHandPage && page != BankrollPage && page != TrainingPage);
         FollowChoice(); // the chart's play is worked out only for the bankroll page
     });
     connect(bankrollPage_, &TBankrollPage::playChosen, this, &TAdvisorForm::FollowChoice);

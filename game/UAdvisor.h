@@ -13,6 +13,7 @@ class QLabel;
 class QPushButton;
 class QStackedWidget;
 class QTabBar;
+class QTabWidget;
 class QTableWidget;
 class TAnyHandPage;
 class TBankrollPage;
@@ -70,7 +71,7 @@ protected:
 
 private:
     // The pages, in the order of their tabs.
-    enum Page { HandPage, OddsPage, ChartPage, AnyHandPage, BankrollPage, PracticePage, MistakesPage, GraphPage };
+    enum Page { HandPage, OddsPage, ChartPage, AnyHandPage, BankrollPage, TrainingPage };
 
     void CreateControls();
     void AddPage(QWidget* page, const QString& title);
@@ -88,6 +89,10 @@ private:
     void ShowFigures();
     // The practice, the mistakes and the graph (UAdvisorReview.cpp).
     void CreateReviewPages();
+    bool PracticeShown() const;
+    // The pay table choice shows above the pages of a chosen table, the
+    // practice among them.
+    void ShowChoice();
     void PracticeOnChosenTable();
     void ShowGradedHand(const vel::GradedHand& hand);
 
@@ -111,6 +116,7 @@ private:
     TChartPage* chartPage_ = nullptr;
     TAnyHandPage* anyHandPage_ = nullptr;
     TBankrollPage* bankrollPage_ = nullptr;
+    QTabWidget* trainingTabs_ = nullptr; // the practice, the mistakes and the graph
     TPracticePage* practicePage_ = nullptr;
     TMistakesPage* mistakesPage_ = nullptr;
     TGraphPage* graphPage_ = nullptr;

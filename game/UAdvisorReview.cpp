@@ -14,17 +14,23 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTabBar>
+#include <QTabWidget>
 
+// One tab of the advisor holds the three, so that its tabs fit beside the table.
 void TAdvisorForm::CreateReviewPages()
 {
     practice_ = new vel::PracticeSession(this);
     review_ = new vel::GameReview(session_, this);
-    practicePage_ = new TPracticePage(*practice_, pages_);
-    AddPage(practicePage_, tr("Pract&ice"));
-    mistakesPage_ = new TMistakesPage(review_->Log(), practice_->Log(), pages_);
-    AddPage(mistakesPage_, tr("&Mistakes"));
-    graphPage_ = new TGraphPage(*review_, pages_);
-    AddPage(graphPage_, tr("&Graph"));
+    trainingTabs_ = new QTabWidget(pages_);
+    trainingTabs_->setObjectName(QStringLiteral("TrainingTabs"));
+    practicePage_ = new TPracticePage(*practice_, trainingTabs_);
+    trainingTabs_->addTab(practicePage_, tr("Practice"));
+    mistakesPage_ = new TMistakesPage(review_->Log(), practice_->Log(), trainingTabs_);
+    trainingTabs_->addTab(mistakesPage_, tr("&Mistakes"));
+    graphPage_ = new TGraphPage(*review_, trainingTabs_);
+    trainingTabs_->addTab(graphPage_, tr("&Graph"));
+    AddPage(trainingTabs_, tr("Tra&ining"));
+    connect(trainingTabs_, &QTabWidget::currentChanged, this, &TAdvisorForm::ShowChoice);
     for (auto changed : {&vel::GameReview::handReviewed, &vel::GameReview::chartLinesChanged, &vel::GameReview::cleared})
         connect(review_, changed, mistakesPage_, &TMistakesPage::ShowLogs);
     for (auto changed : {&vel::PracticeSession::graded, &vel::PracticeSession::chartLinesChanged})
@@ -32,6 +38,17 @@ void TAdvisorForm::CreateReviewPages()
     connect(mistakesPage_, &TMistakesPage::handChosen, this, &TAdvisorForm::ShowGradedHand);
     connect(choice_, &TPayTableChoice::chosen, this, &TAdvisorForm::PracticeOnChosenTable);
     PracticeOnChosenTable();
+}
+
+bool TAdvisorForm::PracticeShown() const
+{
+    return tabs_->currentIndex() == TrainingPage && trainingTabs_->currentWidget() == practicePage_;
+}
+
+void TAdvisorForm::ShowChoice()
+{
+    choice_->setVisible(tabs_->currentIndex() != HandPage
+                        && (tabs_->currentIndex() != TrainingPage || PracticeShown()));
 }
 
 // The practice is graded on the pay table and bet chosen above its page.

@@ -19,6 +19,7 @@
 #include <QLineSeries>
 #include <QSpinBox>
 #include <QTabBar>
+#include <QTabWidget>
 #include <QToolButton>
 
 using namespace advisorfixture;
@@ -84,9 +85,14 @@ QToolButton* Card(const TAdvisorForm& advisor, int place)
     return advisor.findChild<QToolButton*>(QStringLiteral("PracticeCard%1").arg(place));
 }
 
+QTabWidget* TrainingTabs(const TAdvisorForm& advisor)
+{
+    return advisor.findChild<QTabWidget*>(QStringLiteral("TrainingTabs"));
+}
+
 Page CurrentPage(const TAdvisorForm& advisor)
 {
-    return static_cast<Page>(advisor.findChild<QTabBar*>()->currentIndex());
+    return static_cast<Page>(advisor.findChild<QTabBar*>(QStringLiteral("AdvisorTabs"))->currentIndex());
 }
 
 vel::Hand NextHand(vel::Deck& deck)
@@ -159,7 +165,7 @@ void AdvisorPracticeTest::keyboardOnlyPractice()
     practice->UseDeck(ClockDeck(2024));
     vel::Deck deck = ClockDeck(2024);
     Type(*advisor, Qt::Key_I, Qt::AltModifier); // the Practice page
-    QCOMPARE(CurrentPage(*advisor), PracticePage);
+    QCOMPARE(CurrentPage(*advisor), TrainingPage);
     QVERIFY(advisor->findChild<TPracticePage*>()->isVisible());
     QPushButton* button = Button(*advisor, "PracticeButton");
     QCOMPARE(advisor->focusWidget(), button);
@@ -334,8 +340,9 @@ void AdvisorPracticeTest::mistakesOfTheGameAndThePractice()
     const double cost = played[0].Cost() + played[2].Cost();
     QVERIFY(played[0].Cost() > 1 && played[2].Cost() > 0.01); // the royal draw thrown away, the worst hold
 
+    Type(*advisor, Qt::Key_I, Qt::AltModifier); // Training, then its Mistakes
     Type(*advisor, Qt::Key_M, Qt::AltModifier);
-    QCOMPARE(CurrentPage(*advisor), MistakesPage);
+    QCOMPARE(CurrentPage(*advisor), TrainingPage);
     QVERIFY(advisor->findChild<TMistakesPage*>()->isVisible());
     QCOMPARE(Text(*advisor, "MistakesGrade"),
              QStringLiteral("Hands: 4. Right: 50%. Lost per 100 hands: %1 credits.").arg(Credits(100 * cost / 4)));
@@ -373,7 +380,9 @@ void AdvisorPracticeTest::mistakesOfTheGameAndThePractice()
     QCOMPARE(vel::ParseHand(Box(*advisor, "AnyHandBox")->text().toStdString()).cards, played[0].dealt);
 
     // Practice mistakes are listed apart.
-    Type(*advisor, Qt::Key_I, Qt::AltModifier);
+    Type(*advisor, Qt::Key_I, Qt::AltModifier); // Training, still on its Mistakes
+    QVERIFY(advisor->findChild<TMistakesPage*>()->isVisible());
+    TrainingTabs(*advisor)->setCurrentWidget(advisor->findChild<TPracticePage*>());
     auto* practice = advisor->findChild<vel::PracticeSession*>();
     const vel::RankedHolds practiceHolds = practice->Advice()->holds;
     Type(*advisor, Qt::Key_Return); // nothing held
@@ -404,8 +413,9 @@ void AdvisorPracticeTest::graphOfTheGame()
         credit << QPointF(table->State().HandsPlayed, table->State().Credit);
         expected << QPointF(table->State().HandsPlayed, expected.back().y() + hand.holds[0].expectedCredits - hand.bet);
     }
+    Type(*advisor, Qt::Key_I, Qt::AltModifier);
     Type(*advisor, Qt::Key_G, Qt::AltModifier);
-    QCOMPARE(CurrentPage(*advisor), GraphPage);
+    QCOMPARE(CurrentPage(*advisor), TrainingPage);
     QVERIFY(advisor->findChild<TGraphPage*>()->isVisible());
     auto* view = advisor->findChild<QChartView*>(QStringLiteral("GameGraph"));
     const QList<QAbstractSeries*> series = view->chart()->series();
@@ -492,11 +502,11 @@ void AdvisorPracticeTest::pagesFitTheAdvisor()
     const int dpi = advisor->logicalDpiX();
     const QSize designed(vel::ScaledLength(460, dpi), vel::ScaledLength(640, dpi));
     advisor->resize(AdvisorFrame(tableFrame, designed, advisor->minimumSize(), screen).size());
-    const std::pair<Page, QWidget*> pages[] = {{PracticePage, advisor->findChild<TPracticePage*>()},
-                                               {MistakesPage, advisor->findChild<TMistakesPage*>()},
-                                               {GraphPage, advisor->findChild<TGraphPage*>()}};
-    for (const auto& [index, page] : pages) {
-        ShowPage(*advisor, index);
+    for (QWidget* page : std::initializer_list<QWidget*>{advisor->findChild<TPracticePage*>(),
+                                                         advisor->findChild<TMistakesPage*>(),
+                                                         advisor->findChild<TGraphPage*>()}) {
+        ShowPage(*advisor, TrainingPage);
+        TrainingTabs(*advisor)->setCurrentWidget(page);
         QApplication::processEvents();
         for (QWidget* control : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             if (!control->isVisible())

@@ -611,10 +611,6 @@
         <translation>Perfektes Spiel bringt %1 % bei %2 mit Einsatz %3</translation>
     </message>
     <message>
-        <source>Pract&amp;ice</source>
-        <translation>Tra&amp;ining</translation>
-    </message>
-    <message>
         <source>&amp;Mistakes</source>
         <translation>&amp;Fehler</translation>
     </message>
@@ -641,6 +637,14 @@
     <message>
         <source>Bankroll</source>
         <translation>Bankroll</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Üben</translation>
+    </message>
+    <message>
+        <source>Tra&amp;ining</source>
+        <translation>Tra&amp;ining</translation>
     </message>
 </context>
 <context>
