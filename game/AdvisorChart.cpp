@@ -94,7 +94,7 @@ void TChartPage::ShowHand(const vel::StrategyChart& chart, const std::optional<v
     QString text = tr("Line %1 matches: %2.")
                        .arg(QLocale().toString(row + 1), vel::HoldHtml(advice->dealt, hand->match.holdMask));
     const vel::HoldResult& best = advice->Best();
-    const double cost = best.expectedCredits - hand->expectedCredits;
+    const double cost = advice->Cost(hand->match.holdMask);
     if (best.holdMask != hand->match.holdMask && cost > 1e-9) {
         text += tr(" The best hold is %1, worth %2 credits more.")
                     .arg(vel::HoldHtml(advice->dealt, best.holdMask), vel::Credits(cost));

@@ -9,7 +9,9 @@
 #include <QFutureWatcher>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -19,9 +21,14 @@ namespace vel {
 class AdvisorTables;
 class TableRound;
 
+// Every place of a hand, as a hold mask (bit p - 1 for place p).
+inline constexpr unsigned AllPlaces = 0x1F;
+
 // "K♥", "10♠": the card as its corner reads. The full name, for screen
 // readers, is CardName() of the card places.
 QString CardSymbol(Card card);
+// The cards of the places in `holdMask`, place 1 first, each as `text` gives it.
+QStringList CardTexts(const Hand& hand, unsigned holdMask, const std::function<QString(Card)>& text);
 // The cards a hold keeps, "K♥ Q♥", or "Draw five new cards".
 QString HoldText(const Hand& dealt, unsigned holdMask);
 // The same as rich text, hearts and diamonds in red.
@@ -50,6 +57,8 @@ struct HandAdvice {
 
     const HoldResult& Hold(unsigned mask) const;
     const HoldResult& Best() const { return holds.front(); }
+    // What holding `mask` gives up against the best hold, in credits.
+    double Cost(unsigned mask) const { return Best().expectedCredits - Hold(mask).expectedCredits; }
 };
 
 // The advisor without its window: while its window is open it follows the
@@ -77,20 +86,17 @@ public:
     std::optional<ReturnTable> Odds();
     // The strategy chart of the schedule and bet in force, likewise.
     std::optional<StrategyChart> Chart();
-    // The chart's line for the hand waiting for the draw, the cards it holds
-    // and their expected return; none between hands or before the chart exists.
+    // The chart's line for the hand waiting for the draw and the cards it
+    // holds; none between hands or before the chart exists.
     struct ChartAdvice {
         ChartMatch match;
-        double expectedCredits;
     };
     std::optional<ChartAdvice> ChartForHand();
     // Blocks until the background tables and returns exist.
     void WaitForTables() const;
 
-    bool WarnCostlyDraw() const { return warnCostlyDraw_; }
-    void SetWarnCostlyDraw(bool warn);
     // The question to ask before drawing to the holds on the table, when
-    // the player wants the warning and they give up at least `CostlyLoss`.
+    // they give up at least `CostlyLoss`.
     std::optional<QString> CostlyDrawWarning();
     // Sets the best hold of the waiting hand on the table.
     void HoldBest();
@@ -103,7 +109,6 @@ signals:
     void perfectPlayChanged();
     void oddsChanged();
     void chartChanged();
-    void warnCostlyDrawChanged(bool warn);
 
 private:
     HandAdvice& AdviceForTable();
@@ -114,7 +119,6 @@ private:
     std::optional<Figures> FiguresInForce(std::map<int, QFuture<Figures>>& cache,
                                           QFuture<Figures> (AdvisorTables::*start)(const PayTable&, int) const,
                                           void (AdvisorSession::*ready)());
-    unsigned HeldMask() const;
     void HandDealt();
     void DrawStarted();
     void HandSettled(int payout);
@@ -129,7 +133,6 @@ private:
     QFutureWatcher<ScheduleReturns> returnsWatcher_;
     std::optional<HandAdvice> advice_;
     AdvisorLedger ledger_;
-    bool warnCostlyDraw_ = false;
 };
 
 } // namespace vel

@@ -22,28 +22,22 @@
 
 namespace {
 
-constexpr unsigned AllPlaces = 0x1F;
 QString Intro()
 {
     return TAdvisorForm::tr("Deal a hand and the advisor ranks all 32 ways to hold it by the credits each returns on "
                             "average, best first.");
 }
 
-QStringList CardNames(const vel::Hand& dealt, unsigned holdMask)
+QString CardNames(const vel::Hand& dealt, unsigned holdMask)
 {
-    QStringList names;
-    for (std::size_t place = 0; place < dealt.size(); ++place) {
-        if (holdMask >> place & 1)
-            names << CardName(dealt[place]);
-    }
-    return names;
+    return vel::CardTexts(dealt, holdMask, CardName).join(QStringLiteral(", "));
 }
 
 QString SpokenHold(const vel::Hand& dealt, unsigned holdMask)
 {
     if (holdMask == 0)
         return vel::HoldText(dealt, 0);
-    return TAdvisorForm::tr("Keep %1").arg(CardNames(dealt, holdMask).join(QStringLiteral(", ")));
+    return TAdvisorForm::tr("Keep %1").arg(CardNames(dealt, holdMask));
 }
 
 QTableWidgetItem* Cell(const QString& text, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
@@ -124,7 +118,11 @@ TAdvisorForm::TAdvisorForm(QWidget* mainWindow, vel::AdvisorSession& session)
     connect(&session_, &vel::AdvisorSession::oddsChanged, this, &TAdvisorForm::ShowOdds);
     connect(&session_, &vel::AdvisorSession::chartChanged, this, &TAdvisorForm::ShowChart);
     connect(&session_, &vel::AdvisorSession::adviceChanged, this, &TAdvisorForm::ShowChart);
-    connect(&session_, &vel::AdvisorSession::warnCostlyDrawChanged, warnBox_, &QCheckBox::setChecked);
+}
+
+void TAdvisorForm::ShowWarnCostlyDraw(bool warn)
+{
+    warnBox_->setChecked(warn);
 }
 
 void TAdvisorForm::ShowBesideTable()
@@ -181,9 +179,8 @@ QWidget* TAdvisorForm::CreateHandPage()
     connect(holdButton_, &QPushButton::clicked, &session_, &vel::AdvisorSession::HoldBest);
     warnBox_ = new QCheckBox(tr("&Warn before a costly draw"), page);
     warnBox_->setObjectName(QStringLiteral("WarnCostlyDrawBox"));
-    warnBox_->setChecked(session_.WarnCostlyDraw());
     // Toggled, not clicked: a screen reader's toggle action must count too.
-    connect(warnBox_, &QCheckBox::toggled, &session_, &vel::AdvisorSession::SetWarnCostlyDraw);
+    connect(warnBox_, &QCheckBox::toggled, this, &TAdvisorForm::warnCostlyDrawToggled);
 
     perfectPlayLabel_ = new QLabel(page);
     perfectPlayLabel_->setObjectName(QStringLiteral("PerfectPlayLabel"));
@@ -223,7 +220,6 @@ void TAdvisorForm::LayOutControls(QWidget* page, QGroupBox* ledgerGroup)
 void TAdvisorForm::showEvent(QShowEvent* event)
 {
     TPointerform::showEvent(event);
-    warnBox_->setChecked(session_.WarnCostlyDraw());
     session_.SetFollowing(true);
     ShowLedger();
 }
@@ -250,8 +246,8 @@ void TAdvisorForm::ShowAdvice()
     }
     const vel::Hand& dealt = advice->dealt;
     const QString heading = waiting ? tr("Your hand: %1") : tr("Last hand as dealt: %1");
-    handLabel_->setText(heading.arg(vel::HoldHtml(dealt, AllPlaces)));
-    handLabel_->setAccessibleName(heading.arg(CardNames(dealt, AllPlaces).join(QStringLiteral(", "))));
+    handLabel_->setText(heading.arg(vel::HoldHtml(dealt, vel::AllPlaces)));
+    handLabel_->setAccessibleName(heading.arg(CardNames(dealt, vel::AllPlaces)));
     const vel::HoldResult& best = advice->Best();
     if (waiting) {
         const QString advice = tr("Best hold: %1, worth %2 credits on average.");
@@ -259,7 +255,7 @@ void TAdvisorForm::ShowAdvice()
         adviceLabel_->setAccessibleName(
             advice.arg(SpokenHold(dealt, best.holdMask), vel::Credits(best.expectedCredits)));
     } else {
-        const double cost = best.expectedCredits - advice->Hold(*advice->playedMask).expectedCredits;
+        const double cost = advice->Cost(*advice->playedMask);
         adviceLabel_->setText(cost < vel::AdvisorSession::CostlyLoss
                                   ? tr("You played the best hold.")
                                   : tr("Your hold gave up %1 credits against %2.")
@@ -271,7 +267,6 @@ void TAdvisorForm::ShowAdvice()
 
 void TAdvisorForm::ShowHolds(const vel::HandAdvice& advice)
 {
-    const double bestReturn = advice.Best().expectedCredits;
     const Qt::Alignment number = Qt::AlignRight | Qt::AlignVCenter;
     holdsTable_->setRowCount(vel::HoldCount);
     for (int row = 0; row < vel::HoldCount; ++row) {
@@ -280,7 +275,7 @@ void TAdvisorForm::ShowHolds(const vel::HandAdvice& advice)
         QTableWidgetItem* const cells[] = {
             Cell(vel::HoldText(advice.dealt, hold.holdMask) + (played ? tr(" (your hold)") : QString())),
             Cell(vel::Credits(hold.expectedCredits), number),
-            Cell(vel::Credits(bestReturn - hold.expectedCredits), number),
+            Cell(vel::Credits(advice.Cost(hold.holdMask)), number),
         };
         cells[0]->setData(Qt::UserRole, hold.holdMask);
         cells[0]->setData(Qt::AccessibleTextRole, SpokenHold(advice.dealt, hold.holdMask));

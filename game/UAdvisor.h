@@ -31,8 +31,14 @@ public:
     void ShowBesideTable();
 
     const vel::AdvisorLedger& Ledger() const { return session_.Ledger(); }
+    // The box shows the table's warning setting; the player's toggles go
+    // back to the table.
+    void ShowWarnCostlyDraw(bool warn);
     // Blocks until the background tables and returns exist.
     void WaitForTables() const { session_.WaitForTables(); }
+
+signals:
+    void warnCostlyDrawToggled(bool warn);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -20,13 +20,28 @@ namespace {
 constexpr int RecordingRate = 8000;
 constexpr int SilentPeak = 300;
 
-// Waits like the table's Delay: the window thread keeps handling events.
+// Waits while the window thread keeps handling events.
 void Wait(int milliseconds)
 {
     QCoreApplication::processEvents();
     QEventLoop loop;
     QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
     loop.exec();
+}
+
+// Paces the celebration on timers, as the table does.
+void Later(int milliseconds, Celebration::Next next)
+{
+    QTimer::singleShot(milliseconds, std::move(next));
+}
+
+// Celebrates and waits until the table has its own colour back; false if
+// it never does.
+bool Celebrate(Celebration& celebration, const QString& sound)
+{
+    bool done = false;
+    celebration.Run(sound, [&done] { done = true; });
+    return QTest::qWaitFor([&done] { return done; });
 }
 
 struct Sound {
@@ -288,7 +303,7 @@ void CelebrationSoundTest::everyCelebrationPlaysItsWholeSound()
     QVERIFY(recorder.Started());
 
     TTableClient table;
-    Celebration celebration(&table, Wait);
+    Celebration celebration(&table, Later);
     const QString tada = MediaFolder() + QStringLiteral("/tada.wav");
     const QString chimes = MediaFolder() + QStringLiteral("/chimes.wav");
     // What the files hold, measured like the recording.
@@ -298,7 +313,7 @@ void CelebrationSoundTest::everyCelebrationPlaysItsWholeSound()
     };
     QList<double> played;
     for (int hand = 1; hand <= 10; ++hand) {
-        celebration.Run(tada);
+        QVERIFY(Celebrate(celebration, tada));
         played << heardLength(tada);
         // Room for the sound's end, then the next deal comes at once; a game
         // over halfway switches to the other sound and back.
