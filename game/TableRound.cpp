@@ -110,7 +110,7 @@ bool TableRound::SetSchedule(int index)
     if (index != state_.Schedule) {
         state_.Schedule = index;
         payTable_.ApplySchedule(index);
-        emit scheduleChanged();
+        emit scheduleChanged(payTable_);
     }
     return true;
 }

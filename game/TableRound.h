@@ -139,7 +139,7 @@ signals:
     void phaseChanged(); // or the pause over it
     void creditChanged(int credit);
     void betChanged();
-    void scheduleChanged();
+    void scheduleChanged(const vel::PayTable& pays);
     void placesChanged();    // cards, colours or markers
     void holdsChanged();     // the player's holds of the waiting hand
     void resultChanged();    // the settled hand's name and win, or none

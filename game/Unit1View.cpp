@@ -47,6 +47,7 @@ void TForm1::ConnectRound()
     connect(round_, &TableRound::creditChanged, this, &TForm1::ShowCredit);
     connect(round_, &TableRound::betChanged, this, &TForm1::ShowBet);
     connect(round_, &TableRound::scheduleChanged, this, &TForm1::ShowSchedule);
+    connect(round_, &TableRound::scheduleChanged, form5_, &TForm5::ShowPayTable);
     connect(round_, &TableRound::placesChanged, this, &TForm1::RefreshPlaces);
     connect(round_, &TableRound::resultChanged, this, &TForm1::ShowResult);
     connect(round_, &TableRound::statisticsChanged, this, &TForm1::RefreshStatusPanels);
@@ -65,6 +66,7 @@ void TForm1::RefreshTable()
     ShowCredit();
     ShowBet();
     ShowSchedule();
+    form5_->ShowPayTable(round_->Pays());
     ShowResult();
     RefreshPlaces();
     RefreshControls();
@@ -89,11 +91,9 @@ void TForm1::ShowBet()
     ComboBox2->setCurrentIndex(vel::MaxBet - round_->State().ChosenBet);
 }
 
-// The list and the payout window show the schedule in force.
 void TForm1::ShowSchedule()
 {
     ComboBox1->setCurrentIndex(round_->State().Schedule);
-    form5_->ShowPayTable(round_->Pays());
 }
 
 void TForm1::ShowResult()
