@@ -21,11 +21,13 @@ esac
 packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-multimedia-dev
           qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgl-dev fonts-liberation2)
 # The tests also render the printed page, validate the desktop files, record
-# the sounds on a private sound server and frame the windows under a window
-# manager on a private X server, with the accessibility bus for the screen
-# reader's events.
+# the sounds on a private sound server, frame the windows under a window
+# manager on a private X server (with the accessibility bus for the screen
+# reader's events) and on a private Wayland desktop with XWayland, and build
+# the Debian package and check it with lintian.
 [[ $mode == test ]] && packages+=(poppler-utils desktop-file-utils appstream pulseaudio pulseaudio-utils
-                                  xvfb openbox x11-utils dbus at-spi2-core)
+                                  xvfb openbox x11-utils dbus at-spi2-core weston xwayland qt6-wayland
+                                  debhelper lintian)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" || missing+=("$package")

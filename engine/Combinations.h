@@ -24,6 +24,9 @@ inline constexpr auto BinomialTable = [] {
 // n choose k for 0 <= n <= 52 and 0 <= k <= 5; 0 when k > n.
 constexpr std::uint32_t Binomial(int n, int k) { return BinomialTable[n][k]; }
 
+// Every five-card hand of the deck: 2,598,960.
+inline constexpr std::uint32_t FiveCardHands = Binomial(StandardDeckSize, 5);
+
 // Position of a set among all sets of its size in colex order (the
 // combinatorial number system); `ascending` lists zero-based card indices.
 constexpr std::uint32_t SubsetIndex(std::span<const int> ascending)

@@ -29,4 +29,48 @@ void ForEachBlock(std::size_t blockCount, unsigned threads, const std::function<
     drain();
 }
 
+PairedWork::PairedWork(unsigned threads)
+{
+    if (threads > 1)
+        helper_ = std::jthread([this](std::stop_token stop) { Serve(stop); });
+}
+
+PairedWork::~PairedWork()
+{
+    if (!helper_.joinable())
+        return;
+    helper_.request_stop();
+    ++started_;
+    started_.notify_one();
+}
+
+void PairedWork::Serve(std::stop_token stop)
+{
+    unsigned seen = 0;
+    for (;;) {
+        started_.wait(seen);
+        seen = started_.load();
+        if (stop.stop_requested())
+            return;
+        (*work_)(0);
+        finished_.store(seen);
+        finished_.notify_one();
+    }
+}
+
+void PairedWork::Run(const std::function<void(int half)>& work)
+{
+    if (!helper_.joinable()) {
+        work(0);
+        work(1);
+        return;
+    }
+    work_ = &work;
+    const unsigned round = ++started_;
+    started_.notify_one();
+    work(1);
+    for (unsigned done = finished_.load(); done != round; done = finished_.load())
+        finished_.wait(done);
+}
+
 } // namespace vel

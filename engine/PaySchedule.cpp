@@ -9,6 +9,34 @@ PayTable::PayTable()
 {
 }
 
+std::optional<PayTable> PayTable::FromPays(const PayList& pays)
+{
+    for (int pay : pays) {
+        if (pay < 0 || pay > MaxPayPerCredit)
+            return std::nullopt;
+    }
+    PayTable table;
+    table.royalAtMaxBet_ = pays[0];
+    for (int line = 1; line < PayLineCount; ++line)
+        table.perCredit_[RoyalFlush + 1 - line] = pays[line];
+    return table;
+}
+
+PayTable PayTable::ForSchedule(int index)
+{
+    PayTable table;
+    table.ApplySchedule(index);
+    return table;
+}
+
+PayList PayTable::Pays() const
+{
+    PayList pays{royalAtMaxBet_};
+    for (int line = 1; line < PayLineCount; ++line)
+        pays[line] = perCredit_[RoyalFlush + 1 - line];
+    return pays;
+}
+
 void PayTable::ApplySchedule(int index)
 {
     if (index < 0 || index >= static_cast<int>(PaySchedules.size()))

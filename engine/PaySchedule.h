@@ -3,6 +3,7 @@
 #include "engine/Translatable.h"
 
 #include <array>
+#include <optional>
 #include <string_view>
 
 namespace vel {
@@ -26,10 +27,24 @@ inline constexpr std::array<PaySchedule, 6> PaySchedules{{
 inline constexpr int DefaultPaySchedule = 2;
 inline constexpr int MaxBet = 5;
 
+// The ten pays of a pay table per credit, in the order a machine's glass
+// lists them: the royal flush at the highest bet, then below it, then each
+// hand down to jacks or better.
+inline constexpr int PayLineCount = 10;
+using PayList = std::array<int, PayLineCount>;
+inline constexpr int MaxPayPerCredit = 100'000;
+
 // The live pay table: credits won per credit bet for each hand category.
 class PayTable {
 public:
     PayTable();
+
+    // Any table of whole pays from 0 to MaxPayPerCredit; none otherwise.
+    static std::optional<PayTable> FromPays(const PayList& pays);
+    // Schedule `index` (0..5) of the list.
+    static PayTable ForSchedule(int index);
+    PayList Pays() const;
+    bool operator==(const PayTable&) const = default;
 
     // Sets full house and flush from schedule `index`; any index outside
     // 0..5 (no schedule selected) leaves the table as it is.

@@ -6,35 +6,21 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
-#include <numeric>
 #include <vector>
 
 namespace vel {
 
 namespace {
 
-constexpr int HandSize = 5;
-constexpr int UnseenCards = StandardDeckSize - HandSize;
 constexpr std::size_t DealsPerBlock = 1024;
 
-// A common multiple of the numbers of draws of every hold, so that each
-// deal's final hands count in whole units.
-constexpr std::int64_t DrawUnits = [] {
-    std::int64_t units = 1;
-    for (int drawn = 0; drawn <= HandSize; ++drawn)
-        units = std::lcm(units, std::int64_t{Binomial(UnseenCards, drawn)});
-    return units;
-}();
-
-using UnitCounts = std::array<std::int64_t, CategoryCount>;
-
-void AddBestHold(const HoldAnalyzer& analyzer, const DistinctDeal& deal, const PayTable& pays, int bet,
-                 UnitCounts& units)
+void AddChosenHold(const ChosenHold& choose, const DistinctDeal& deal, UnitCounts& units)
 {
-    const HoldResult best = analyzer.Analyze(deal.cards, pays, bet).front();
-    const std::int64_t perDraw = DrawUnits / best.draws * deal.weight;
+    const CategoryCounts counts = choose(deal.cards);
+    const std::int64_t draws = std::accumulate(counts.begin(), counts.end(), std::int64_t{0});
+    const std::int64_t perDraw = DrawUnits / draws * deal.weight;
     for (int category = 0; category < CategoryCount; ++category)
-        units[category] += best.counts[category] * perDraw;
+        units[category] += counts[category] * perDraw;
 }
 
 } // namespace
@@ -66,21 +52,32 @@ double ReturnTable::StandardDeviation() const
 
 ReturnTable PerfectPlayTable(const HoldAnalyzer& analyzer, const PayTable& pays, int bet, unsigned threads)
 {
+    return PlayTable(
+        [&](const Hand& dealt) { return analyzer.Analyze(dealt, pays, bet).front().counts; }, pays, bet, threads);
+}
+
+ReturnTable PlayTable(const ChosenHold& choose, const PayTable& pays, int bet, unsigned threads)
+{
     const std::vector<DistinctDeal> deals = DistinctDeals();
     const std::size_t blocks = (deals.size() + DealsPerBlock - 1) / DealsPerBlock;
     std::vector<UnitCounts> blockUnits(blocks);
     ForEachBlock(blocks, threads, [&](std::size_t block) {
         const std::size_t end = std::min(deals.size(), (block + 1) * DealsPerBlock);
         for (std::size_t d = block * DealsPerBlock; d < end; ++d)
-            AddBestHold(analyzer, deals[d], pays, bet, blockUnits[block]);
+            AddChosenHold(choose, deals[d], blockUnits[block]);
     });
     UnitCounts units{};
     for (const UnitCounts& block : blockUnits) {
         for (int category = 0; category < CategoryCount; ++category)
             units[category] += block[category];
     }
+    return PerfectPlayTable(units, pays, bet);
+}
+
+ReturnTable PerfectPlayTable(const UnitCounts& units, const PayTable& pays, int bet)
+{
     ReturnTable table;
-    const double allUnits = static_cast<double>(DrawUnits) * Binomial(StandardDeckSize, HandSize);
+    const double allUnits = static_cast<double>(DrawUnits) * FiveCardHands;
     const PayVector perCredit = PayVectorFor(pays, bet);
     for (int category = 0; category < CategoryCount; ++category) {
         table.probability[category] = static_cast<double>(units[category]) / allUnits;

@@ -149,7 +149,7 @@ std::vector<double> PerfectPlayReturns(const HoldAnalyzer& analyzer, std::span<c
             returns[v] += sums[v];
     }
     for (double& value : returns)
-        value /= Binomial(StandardDeckSize, HandSize);
+        value /= FiveCardHands;
     return returns;
 }
 

@@ -20,14 +20,18 @@ struct StrategyChart {
     double perfectReturn = 0; // per credit, holding every deal the best way
 };
 
-// The chart of each of the deals' pay vectors, in their order: lines ordered
-// so that the chart loses as little as it can against perfect play.
-// The result does not depend on `threads`.
-std::vector<StrategyChart> GenerateCharts(const ChartDeals& deals, unsigned threads = DefaultThreadCount());
+// The chart of each pay vector (credits per credit bet, whole numbers), in
+// their order: lines ordered so that the chart loses as little as it can
+// against perfect play. The result does not depend on `threads`.
+std::vector<StrategyChart> GenerateCharts(const ChartDeals& deals, std::span<const PayVector> payVectors,
+                                          unsigned threads = DefaultThreadCount());
 
-// The chart of one pay table and bet (1..5), from nothing: a fraction of a
-// second, so a window asks for it off its own thread. Safe to call from any
-// number of threads at once.
+// The chart of one priced pay vector; `halves` shares the search.
+StrategyChart GenerateChart(const ChartDeals& deals, const DealPrices& prices, PairedWork& halves);
+
+// The chart of one pay table and bet (1..5), from nothing: about a second,
+// so a window asks for it off its own thread. Safe to call from any number
+// of threads at once.
 StrategyChart GenerateChart(const HoldAnalyzer& analyzer, const PayTable& pays, int bet,
                             unsigned threads = DefaultThreadCount());
 

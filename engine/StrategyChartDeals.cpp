@@ -1,9 +1,11 @@
 #include "engine/StrategyChartDeals.h"
 
 #include "engine/Combinations.h"
+#include "engine/ReturnTable.h"
 
 #include <algorithm>
 #include <bit>
+#include <cmath>
 #include <limits>
 
 namespace vel {
@@ -13,120 +15,179 @@ namespace {
 constexpr std::size_t DealsPerBlock = 1024;
 constexpr int HandSize = 5;
 constexpr int UnseenCards = StandardDeckSize - HandSize;
+// Returns this close to a deal's best are compared as exact fractions.
+constexpr double CloseToBest = 1e-9;
+
+// C(47, cards drawn), by hold mask.
+constexpr auto DrawsByMask = [] {
+    std::array<std::uint32_t, HoldCount> draws{};
+    for (unsigned mask = 0; mask < HoldCount; ++mask)
+        draws[mask] = Binomial(UnseenCards, HandSize - std::popcount(mask));
+    return draws;
+}();
+
+std::uint32_t DrawsOf(unsigned mask)
+{
+    return DrawsByMask[mask];
+}
+
+// Whether hold `a` ends in every paying hand, per draw, at least as often as `b`.
+bool AtLeastAsLikely(const CategoryCounts& a, std::uint64_t drawsA, const CategoryCounts& b, std::uint64_t drawsB)
+{
+    for (int category = JacksOrBetter; category < CategoryCount; ++category) {
+        if (a[category] * drawsB < b[category] * drawsA)
+            return false;
+    }
+    return true;
+}
+
+std::array<bool, HoldCount> Candidates(const HoldCounts& holds)
+{
+    std::array<bool, HoldCount> candidate{};
+    for (unsigned mask = 0; mask < HoldCount; ++mask) {
+        bool covered = false;
+        for (unsigned lower = 0; lower < mask && !covered; ++lower)
+            covered = AtLeastAsLikely(holds[lower], DrawsOf(lower), holds[mask], DrawsOf(mask));
+        candidate[mask] = !covered;
+    }
+    return candidate;
+}
+
+// Credits won over every draw of a hold, exactly.
+std::int64_t TotalCredits(const CategoryCounts& counts, const PayVector& pays)
+{
+    std::int64_t total = 0;
+    for (int category = JacksOrBetter; category < CategoryCount; ++category)
+        total += counts[category] * static_cast<std::int64_t>(pays[category]);
+    return total;
+}
+
+double PerCredit(const CategoryCounts& counts, std::uint32_t draws, const PayVector& pays)
+{
+    double credits = 0;
+    for (int category = JacksOrBetter; category < CategoryCount; ++category)
+        credits += counts[category] * pays[category];
+    return credits / draws;
+}
 
 } // namespace
 
 // A run of consecutive deals walked by one thread; hold indices are local.
 struct ChartDeals::DealBlock {
     std::vector<int> weights;
+    std::vector<std::uint32_t> holdEnd;
+    std::vector<CategoryCounts> holdCounts;
+    std::vector<std::uint8_t> holdMasks;
+    std::vector<std::uint8_t> candidates;
     std::vector<std::uint32_t> matchEnd;
     std::vector<Match> matches;
-    std::vector<CategoryCounts> holdCounts;
-    std::vector<double> best;
 };
 
 namespace {
 
-void AddDeal(const HoldAnalyzer& analyzer, const PaySplit& pays, const DistinctDeal& deal,
-             ChartDeals::DealBlock& block)
+void AddDeal(const HoldAnalyzer& analyzer, const DistinctDeal& deal, ChartDeals::DealBlock& block)
 {
     const HoldCounts holds = analyzer.CountHolds(deal.cards);
     const PatternHolds patternHolds = MatchPatterns(deal.cards);
-    std::array<std::uint32_t, HoldCount> stored;
-    stored.fill(std::numeric_limits<std::uint32_t>::max());
+    const std::array<bool, HoldCount> candidate = Candidates(holds);
+    std::array<bool, HoldCount> shown{};
     for (int id = 0; id < PatternCount; ++id) {
-        const int mask = patternHolds[id];
-        if (mask == NoHold)
-            continue;
-        if (stored[mask] == std::numeric_limits<std::uint32_t>::max()) {
-            stored[mask] = static_cast<std::uint32_t>(block.holdCounts.size());
-            block.holdCounts.push_back(holds[mask]);
-        }
-        block.matches.push_back({static_cast<PatternId>(id), stored[mask]});
+        if (patternHolds[id] != NoHold)
+            shown[patternHolds[id]] = true;
     }
+    std::array<std::uint32_t, HoldCount> stored{};
+    for (unsigned mask = 0; mask < HoldCount; ++mask) {
+        if (!candidate[mask] && !shown[mask])
+            continue;
+        stored[mask] = static_cast<std::uint32_t>(block.holdMasks.size());
+        block.holdCounts.push_back(holds[mask]);
+        block.holdMasks.push_back(static_cast<std::uint8_t>(mask));
+        block.candidates.push_back(candidate[mask]);
+    }
+    for (int id = 0; id < PatternCount; ++id) {
+        if (patternHolds[id] != NoHold)
+            block.matches.push_back({static_cast<PatternId>(id), stored[patternHolds[id]]});
+    }
+    block.holdEnd.push_back(static_cast<std::uint32_t>(block.holdMasks.size()));
     block.matchEnd.push_back(static_cast<std::uint32_t>(block.matches.size()));
     block.weights.push_back(deal.weight);
+}
 
-    const std::size_t first = block.best.size();
-    block.best.resize(first + pays.Vectors(), -std::numeric_limits<double>::infinity());
-    const std::span<double> best = std::span(block.best).subspan(first);
-    for (unsigned mask = 0; mask < HoldCount; ++mask)
-        pays.RaiseBest(holds[mask], 1.0 / Binomial(UnseenCards, HandSize - std::popcount(mask)), best);
+template <typename T>
+void Append(std::vector<T>& to, std::vector<T>& from)
+{
+    to.insert(to.end(), from.begin(), from.end());
+    from = {};
 }
 
 } // namespace
 
-// Room for all blocks at once, so that joining them never holds more than
-// one extra copy of a block; the hold counts, the bulk, are kept by block.
-void ChartDeals::Reserve(const std::vector<DealBlock>& blocks)
-{
-    std::size_t deals = 0, matches = 0;
-    for (const DealBlock& block : blocks) {
-        deals += block.weights.size();
-        matches += block.matches.size();
-    }
-    weights_.reserve(deals);
-    matchBegin_.reserve(deals + 1);
-    best_.reserve(deals * VectorCount());
-    matches_.reserve(matches);
-    holdCounts_.reserve(blocks.size());
-}
-
-double PerCreditReturn(const CategoryCounts& counts, const PayVector& pays)
-{
-    double credits = 0;
-    std::uint32_t draws = 0;
-    for (int category = 0; category < CategoryCount; ++category) {
-        credits += counts[category] * pays[category];
-        draws += counts[category];
-    }
-    return credits / draws;
-}
-
-ChartDeals::ChartDeals(const HoldAnalyzer& analyzer, std::span<const PayVector> payVectors, unsigned threads)
-    : payVectors_(payVectors.begin(), payVectors.end())
+ChartDeals::ChartDeals(const HoldAnalyzer& analyzer, unsigned threads)
 {
     const std::vector<DistinctDeal> deals = DistinctDeals();
     const std::size_t blockCount = (deals.size() + DealsPerBlock - 1) / DealsPerBlock;
     std::vector<DealBlock> blocks(blockCount);
-    const PaySplit pays(payVectors);
     ForEachBlock(blockCount, threads, [&](std::size_t b) {
         const std::size_t end = std::min(deals.size(), (b + 1) * DealsPerBlock);
         for (std::size_t d = b * DealsPerBlock; d < end; ++d)
-            AddDeal(analyzer, pays, deals[d], blocks[b]);
-        blocks[b].holdCounts.shrink_to_fit(); // kept as it is
+            AddDeal(analyzer, deals[d], blocks[b]);
     });
-    Reserve(blocks);
-    matchBegin_.push_back(0);
-    std::uint32_t holdBase = 0;
-    for (DealBlock& block : blocks) {
-        const auto matchBase = static_cast<std::uint32_t>(matches_.size());
-        for (Match match : block.matches)
-            matches_.push_back({match.pattern, match.hold + holdBase});
-        for (std::uint32_t end : block.matchEnd)
-            matchBegin_.push_back(matchBase + end);
-        weights_.insert(weights_.end(), block.weights.begin(), block.weights.end());
-        best_.insert(best_.end(), block.best.begin(), block.best.end());
-        holdBase += static_cast<std::uint32_t>(block.holdCounts.size());
-        holdCounts_.push_back(std::move(block.holdCounts));
-        block = {};
-    }
+    Join(blocks);
     IndexOccurrences();
     FindFinerPatterns();
+}
+
+// Room for all blocks at once, so that joining them never holds more than
+// one extra copy of a block.
+void ChartDeals::Join(std::vector<DealBlock>& blocks)
+{
+    std::size_t deals = 0, holds = 0, matches = 0;
+    for (const DealBlock& block : blocks) {
+        deals += block.weights.size();
+        holds += block.holdMasks.size();
+        matches += block.matches.size();
+    }
+    weights_.reserve(deals);
+    holdBegin_.reserve(deals + 1);
+    matchBegin_.reserve(deals + 1);
+    holdCounts_.reserve(holds);
+    holdMasks_.reserve(holds);
+    candidates_.reserve(holds);
+    matchPatterns_.reserve(matches);
+    matchHolds_.reserve(matches);
+    holdBegin_.push_back(0);
+    matchBegin_.push_back(0);
+    for (DealBlock& block : blocks) {
+        const auto holdBase = static_cast<std::uint32_t>(holdMasks_.size());
+        const auto matchBase = static_cast<std::uint32_t>(matchPatterns_.size());
+        for (std::uint32_t end : block.holdEnd)
+            holdBegin_.push_back(holdBase + end);
+        for (std::uint32_t end : block.matchEnd)
+            matchBegin_.push_back(matchBase + end);
+        for (Match match : block.matches) {
+            matchPatterns_.push_back(match.pattern);
+            matchHolds_.push_back(match.hold + holdBase);
+        }
+        Append(weights_, block.weights);
+        Append(holdCounts_, block.holdCounts);
+        Append(holdMasks_, block.holdMasks);
+        Append(candidates_, block.candidates);
+        block = {};
+    }
 }
 
 void ChartDeals::IndexOccurrences()
 {
     occurrenceBegin_.assign(PatternCount + 1, 0);
-    for (const Match& match : matches_)
-        ++occurrenceBegin_[match.pattern + 1];
+    for (PatternId pattern : matchPatterns_)
+        ++occurrenceBegin_[pattern + 1];
     for (int id = 0; id < PatternCount; ++id)
         occurrenceBegin_[id + 1] += occurrenceBegin_[id];
     std::vector<std::uint32_t> next(occurrenceBegin_.begin(), occurrenceBegin_.end() - 1);
-    occurrences_.resize(matches_.size());
+    occurrences_.resize(MatchCount());
     for (std::uint32_t deal = 0; deal < DealCount(); ++deal) {
         for (std::uint32_t m = matchBegin_[deal]; m < matchBegin_[deal + 1]; ++m)
-            occurrences_[next[matches_[m].pattern]++] = {deal, m};
+            occurrences_[next[matchPatterns_[m]]++] = {deal, m};
     }
 }
 
@@ -137,7 +198,7 @@ void ChartDeals::FindFinerPatterns()
     for (std::size_t deal = 0; deal < DealCount(); ++deal) {
         for (std::uint32_t a = matchBegin_[deal]; a < matchBegin_[deal + 1]; ++a) {
             for (std::uint32_t b = matchBegin_[deal]; b < matchBegin_[deal + 1]; ++b)
-                together[matches_[a].pattern][matches_[b].pattern] += matches_[a].hold == matches_[b].hold;
+                together[matchPatterns_[a]][matchPatterns_[b]] += matchHolds_[a] == matchHolds_[b];
         }
     }
     for (int coarse = 0; coarse < PatternCount; ++coarse) {
@@ -155,39 +216,60 @@ std::span<const ChartDeals::Occurrence> ChartDeals::Occurrences(PatternId patter
                                            occurrenceBegin_[pattern + 1] - occurrenceBegin_[pattern]);
 }
 
-std::vector<double> ChartDeals::HoldReturns(std::size_t vector) const
+// The deal's best stored hold, ties to the lowest mask: the returns pick it
+// out, and those too close to tell apart in floating point are compared as
+// exact fractions.
+std::uint32_t ChartDeals::BestHold(std::size_t deal, const DealPrices& prices, const PayVector& pays) const
 {
-    const PayVector& pays = payVectors_.at(vector);
-    std::vector<double> returns;
-    returns.reserve(matches_.empty() ? 0 : matches_.back().hold + 1);
-    for (const std::vector<CategoryCounts>& block : holdCounts_) {
-        for (const CategoryCounts& counts : block)
-            returns.push_back(PerCreditReturn(counts, pays));
+    std::uint32_t best = std::numeric_limits<std::uint32_t>::max();
+    double bestReturn = -std::numeric_limits<double>::infinity();
+    for (std::uint32_t h = holdBegin_[deal]; h < holdBegin_[deal + 1]; ++h) {
+        if (candidates_[h] && prices.holdReturns[h] > bestReturn) {
+            best = h;
+            bestReturn = prices.holdReturns[h];
+        }
     }
-    return returns;
+    const double close = CloseToBest * std::max(1.0, bestReturn);
+    for (std::uint32_t h = holdBegin_[deal]; h < holdBegin_[deal + 1]; ++h) {
+        if (h == best || !candidates_[h] || prices.holdReturns[h] < bestReturn - close)
+            continue;
+        // total / draws against the best's, multiplied out: below 2^63
+        const std::int64_t here = TotalCredits(holdCounts_[h], pays) * DrawsOf(holdMasks_[best]);
+        const std::int64_t there = TotalCredits(holdCounts_[best], pays) * DrawsOf(holdMasks_[h]);
+        if (here > there || (here == there && holdMasks_[h] < holdMasks_[best]))
+            best = h;
+    }
+    return best;
 }
 
-template <typename DealReturn>
-double ChartDeals::WeightedReturn(DealReturn dealReturn) const
+DealPrices ChartDeals::Price(const PayVector& pays, unsigned threads) const
 {
-    // The wider sum keeps the rounding of 134,459 terms far below 1e-12.
-    long double sum = 0;
-    for (std::size_t deal = 0; deal < DealCount(); ++deal)
-        sum += weights_[deal] * dealReturn(deal);
-    return static_cast<double>(sum / Binomial(StandardDeckSize, HandSize));
+    DealPrices prices;
+    prices.holdReturns.resize(HoldCount());
+    prices.best.resize(DealCount());
+    const std::size_t blockCount = (DealCount() + DealsPerBlock - 1) / DealsPerBlock;
+    std::vector<UnitCounts> blockUnits(blockCount);
+    ForEachBlock(blockCount, threads, [&](std::size_t b) {
+        const std::size_t end = std::min(DealCount(), (b + 1) * DealsPerBlock);
+        for (std::size_t h = holdBegin_[b * DealsPerBlock]; h < holdBegin_[end]; ++h)
+            prices.holdReturns[h] = PerCredit(holdCounts_[h], DrawsOf(holdMasks_[h]), pays);
+        for (std::size_t deal = b * DealsPerBlock; deal < end; ++deal) {
+            const std::uint32_t best = BestHold(deal, prices, pays);
+            prices.best[deal] = prices.holdReturns[best];
+            const std::int64_t perDraw = DrawUnits / DrawsOf(holdMasks_[best]) * weights_[deal];
+            for (int category = 0; category < CategoryCount; ++category)
+                blockUnits[b][category] += holdCounts_[best][category] * perDraw;
+        }
+    });
+    for (const UnitCounts& units : blockUnits) {
+        for (int category = 0; category < CategoryCount; ++category)
+            prices.bestUnits[category] += units[category];
+    }
+    prices.perfectReturn = WeightedReturn([&](std::size_t deal) { return prices.best[deal]; });
+    return prices;
 }
 
-double ChartDeals::PerfectReturn(std::size_t vector) const
-{
-    return WeightedReturn([&](std::size_t deal) { return BestReturn(deal, vector); });
-}
-
-double ChartDeals::ChartReturn(std::size_t vector, std::span<const PatternId> lines) const
-{
-    return ChartReturn(HoldReturns(vector), lines);
-}
-
-double ChartDeals::ChartReturn(std::span<const double> holdReturns, std::span<const PatternId> lines) const
+double ChartDeals::ChartReturn(const DealPrices& prices, std::span<const PatternId> lines) const
 {
     std::array<std::size_t, PatternCount> line;
     line.fill(lines.size() + 1); // absent: below every line and below draw five
@@ -197,10 +279,10 @@ double ChartDeals::ChartReturn(std::span<const double> holdReturns, std::span<co
     return WeightedReturn([&](std::size_t deal) {
         std::uint32_t chosen = matchBegin_[deal];
         for (std::uint32_t m = matchBegin_[deal]; m < matchBegin_[deal + 1]; ++m) {
-            if (line[matches_[m].pattern] < line[matches_[chosen].pattern])
+            if (line[matchPatterns_[m]] < line[matchPatterns_[chosen]])
                 chosen = m;
         }
-        return holdReturns[matches_[chosen].hold];
+        return prices.holdReturns[matchHolds_[chosen]];
     });
 }
 

@@ -23,6 +23,21 @@ QString PatternName(vel::PatternId id)
 
 } // namespace
 
+MatchedLine MatchLine(const vel::StrategyChart& chart, const vel::HandAdvice& advice)
+{
+    const vel::ChartMatch match = vel::MatchChart(chart.lines, advice.dealt);
+    const int row = static_cast<int>(std::min(match.line, chart.lines.size() - 1));
+    QString text = TChartPage::tr("Line %1 matches: %2.")
+                       .arg(QLocale().toString(row + 1), vel::HoldHtml(advice.dealt, match.holdMask));
+    const vel::HoldResult& best = advice.Best();
+    const double cost = advice.Cost(match.holdMask);
+    if (best.holdMask != match.holdMask && cost > 1e-9) {
+        text += TChartPage::tr(" The best hold is %1, worth %2 credits more.")
+                    .arg(vel::HoldHtml(advice.dealt, best.holdMask), vel::Credits(cost));
+    }
+    return {row, text};
+}
+
 TChartPage::TChartPage(QWidget* parent)
     : QWidget(parent)
     , summaryLabel_(new QLabel(this))
@@ -48,8 +63,7 @@ TChartPage::TChartPage(QWidget* parent)
     layout->addWidget(handLabel_);
 }
 
-void TChartPage::ShowChart(const std::optional<vel::StrategyChart>& chart,
-                           const std::optional<vel::AdvisorSession::ChartAdvice>& hand, const vel::HandAdvice* advice)
+void TChartPage::ShowChart(const std::optional<vel::StrategyChart>& chart, const vel::HandAdvice* advice)
 {
     if (!chart) {
         summaryLabel_->setText(tr("Working out the strategy chart..."));
@@ -64,7 +78,7 @@ void TChartPage::ShowChart(const std::optional<vel::StrategyChart>& chart,
                                     Percent(chart->perfectReturn - chart->chartReturn)));
     if (shownLines_ != chart->lines)
         ShowLines(*chart);
-    ShowHand(*chart, hand, advice);
+    ShowHand(*chart, advice);
 }
 
 void TChartPage::ShowLines(const vel::StrategyChart& chart)
@@ -78,26 +92,16 @@ void TChartPage::ShowLines(const vel::StrategyChart& chart)
     }
 }
 
-// The matching line is selected; a chart's hold that is not the best says
-// what the best hold is and what it is worth more.
-void TChartPage::ShowHand(const vel::StrategyChart& chart, const std::optional<vel::AdvisorSession::ChartAdvice>& hand,
-                          const vel::HandAdvice* advice)
+// The matching line is selected.
+void TChartPage::ShowHand(const vel::StrategyChart& chart, const vel::HandAdvice* advice)
 {
-    if (!hand || !advice) {
+    if (!advice) {
         linesTable_->clearSelection();
         handLabel_->setText(tr("Deal a hand: the line it matches is marked."));
         return;
     }
-    const int row = static_cast<int>(std::min(hand->match.line, chart.lines.size() - 1));
-    linesTable_->setCurrentCell(row, 0);
-    linesTable_->selectRow(row);
-    QString text = tr("Line %1 matches: %2.")
-                       .arg(QLocale().toString(row + 1), vel::HoldHtml(advice->dealt, hand->match.holdMask));
-    const vel::HoldResult& best = advice->Best();
-    const double cost = advice->Cost(hand->match.holdMask);
-    if (best.holdMask != hand->match.holdMask && cost > 1e-9) {
-        text += tr(" The best hold is %1, worth %2 credits more.")
-                    .arg(vel::HoldHtml(advice->dealt, best.holdMask), vel::Credits(cost));
-    }
-    handLabel_->setText(text);
+    const MatchedLine line = MatchLine(chart, *advice);
+    linesTable_->setCurrentCell(line.row, 0);
+    linesTable_->selectRow(line.row);
+    handLabel_->setText(line.text);
 }

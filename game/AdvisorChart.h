@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/StrategyChart.h"
 #include "game/AdvisorSession.h"
 
 #include <QWidget>
@@ -10,7 +11,16 @@
 class QLabel;
 class QTableWidget;
 
-// The advisor's strategy chart for the schedule and bet in force: its lines
+// The line of `chart` a hand matches first, and as rich text its number,
+// the cards it holds and, when the best hold differs, the best hold and
+// what it is worth more. `advice` holds the hand's holds at the chart's table.
+struct MatchedLine {
+    int row;
+    QString text;
+};
+MatchedLine MatchLine(const vel::StrategyChart& chart, const vel::HandAdvice& advice);
+
+// The advisor's strategy chart for the chosen pay table and bet: its lines
 // in the order they are tried, what it returns against perfect play, and
 // during a hand the line the hand matches, with the best hold beside it when
 // the two differ.
@@ -19,15 +29,13 @@ class TChartPage : public QWidget {
 public:
     explicit TChartPage(QWidget* parent = nullptr);
 
-    // `chart` none while it is being worked out; `hand` the chart's line for
-    // the waiting hand and `advice` that hand's holds.
-    void ShowChart(const std::optional<vel::StrategyChart>& chart,
-                   const std::optional<vel::AdvisorSession::ChartAdvice>& hand, const vel::HandAdvice* advice);
+    // `chart` none while it is being worked out; `advice` the holds of the
+    // hand waiting for the draw at the chart's table, if one is.
+    void ShowChart(const std::optional<vel::StrategyChart>& chart, const vel::HandAdvice* advice);
 
 private:
     void ShowLines(const vel::StrategyChart& chart);
-    void ShowHand(const vel::StrategyChart& chart, const std::optional<vel::AdvisorSession::ChartAdvice>& hand,
-                  const vel::HandAdvice* advice);
+    void ShowHand(const vel::StrategyChart& chart, const vel::HandAdvice* advice);
 
     QLabel* summaryLabel_;
     QTableWidget* linesTable_;

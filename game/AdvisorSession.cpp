@@ -52,6 +52,12 @@ QStringList CardTexts(const Hand& hand, unsigned holdMask, const std::function<Q
     return cards;
 }
 
+QString TypedCard(Card card)
+{
+    const QString rank = RankLetter(card) == 'T' ? QStringLiteral("10") : QString(QLatin1Char(RankLetter(card)));
+    return rank + QChar(SuitSymbols[SuitOf(card)]);
+}
+
 QString HoldText(const Hand& dealt, unsigned holdMask)
 {
     if (holdMask == 0)
@@ -107,8 +113,7 @@ void AdvisorSession::SetFollowing(bool following)
         AdviceForTable(); // the hand on the table, dealt while the advisor was closed
     emit adviceChanged();
     emit perfectPlayChanged();
-    emit oddsChanged();
-    emit chartChanged();
+    emit payTableChanged();
 }
 
 std::optional<double> AdvisorSession::PerfectPlayReturn() const
@@ -116,45 +121,6 @@ std::optional<double> AdvisorSession::PerfectPlayReturn() const
     if (!tables_ || !tables_->Returns().isResultReadyAt(0))
         return std::nullopt;
     return PerfectPlayAt(tables_->Returns().result(), round_.State().Schedule, round_.State().CurrentBet);
-}
-
-template <typename Figures>
-std::optional<Figures> AdvisorSession::FiguresInForce(std::map<int, QFuture<Figures>>& cache,
-                                                      QFuture<Figures> (AdvisorTables::*start)(const PayTable&, int) const,
-                                                      void (AdvisorSession::*ready)())
-{
-    if (!tables_)
-        return std::nullopt;
-    const int key = round_.State().Schedule * 2 + (round_.State().CurrentBet == MaxBet ? 1 : 0);
-    auto [entry, asked] = cache.try_emplace(key);
-    if (asked) {
-        entry->second = ((*tables_).*start)(round_.Pays(), round_.State().CurrentBet);
-        entry->second.then(this, [this, ready](const Figures&) { emit(this->*ready)(); });
-    }
-    if (!entry->second.isResultReadyAt(0))
-        return std::nullopt;
-    return entry->second.result();
-}
-
-std::optional<ReturnTable> AdvisorSession::Odds()
-{
-    return FiguresInForce(odds_, &AdvisorTables::Odds, &AdvisorSession::oddsChanged);
-}
-
-std::optional<StrategyChart> AdvisorSession::Chart()
-{
-    return FiguresInForce(charts_, &AdvisorTables::Chart, &AdvisorSession::chartChanged);
-}
-
-std::optional<AdvisorSession::ChartAdvice> AdvisorSession::ChartForHand()
-{
-    if (!HandWaiting())
-        return std::nullopt;
-    const std::optional<StrategyChart> chart = Chart();
-    if (!chart)
-        return std::nullopt;
-    const ChartMatch match = MatchChart(chart->lines, advice_->dealt);
-    return ChartAdvice{match};
 }
 
 void AdvisorSession::WaitForTables() const
@@ -168,8 +134,7 @@ void AdvisorSession::ScheduleOrBetChanged()
     if (!following_)
         return;
     emit perfectPlayChanged();
-    emit oddsChanged();
-    emit chartChanged();
+    emit payTableChanged();
 }
 
 std::optional<QString> AdvisorSession::CostlyDrawWarning()

@@ -1,18 +1,14 @@
 #pragma once
 
 #include "engine/HoldAnalysis.h"
-#include "engine/ReturnTable.h"
 #include "engine/ScheduleReturn.h"
-#include "engine/StrategyChart.h"
 
-#include <QFuture>
 #include <QFutureWatcher>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
-#include <map>
 #include <memory>
 #include <optional>
 
@@ -29,6 +25,9 @@ inline constexpr unsigned AllPlaces = 0x1F;
 QString CardSymbol(Card card);
 // The cards of the places in `holdMask`, place 1 first, each as `text` gives it.
 QStringList CardTexts(const Hand& hand, unsigned holdMask, const std::function<QString(Card)>& text);
+// "K♥", "10♠": the card in the English letters a typed hand is read in,
+// whatever the player's language.
+QString TypedCard(Card card);
 // The cards a hold keeps, "K♥ Q♥", or "Draw five new cards".
 QString HoldText(const Hand& dealt, unsigned holdMask);
 // The same as rich text, hearts and diamonds in red.
@@ -81,17 +80,8 @@ public:
     void SetFollowing(bool following);
     bool Following() const { return following_; }
     // The perfect-play return per credit of the schedule and bet in force,
-    // and its table of final hands, once the background work has found them.
+    // once the background work has found it.
     std::optional<double> PerfectPlayReturn() const;
-    std::optional<ReturnTable> Odds();
-    // The strategy chart of the schedule and bet in force, likewise.
-    std::optional<StrategyChart> Chart();
-    // The chart's line for the hand waiting for the draw and the cards it
-    // holds; none between hands or before the chart exists.
-    struct ChartAdvice {
-        ChartMatch match;
-    };
-    std::optional<ChartAdvice> ChartForHand();
     // Blocks until the background tables and returns exist.
     void WaitForTables() const;
 
@@ -107,18 +97,12 @@ signals:
     void adviceChanged();
     void ledgerChanged();
     void perfectPlayChanged();
-    void oddsChanged();
-    void chartChanged();
+    // The schedule or the bet in force changed.
+    void payTableChanged();
 
 private:
     HandAdvice& AdviceForTable();
     void ScheduleOrBetChanged();
-    // The figures for the schedule and bet in force from `cache`, asked for
-    // the first time with `start`; `ready` is emitted once they exist.
-    template <typename Figures>
-    std::optional<Figures> FiguresInForce(std::map<int, QFuture<Figures>>& cache,
-                                          QFuture<Figures> (AdvisorTables::*start)(const PayTable&, int) const,
-                                          void (AdvisorSession::*ready)());
     void HandDealt();
     void DrawStarted();
     void HandSettled(int payout);
@@ -126,9 +110,6 @@ private:
 
     TableRound& round_;
     std::shared_ptr<AdvisorTables> tables_; // none until first followed
-    // By schedule and whether the bet is the highest: below it they are the same.
-    std::map<int, QFuture<ReturnTable>> odds_;
-    std::map<int, QFuture<StrategyChart>> charts_;
     bool following_ = false;
     QFutureWatcher<ScheduleReturns> returnsWatcher_;
     std::optional<HandAdvice> advice_;

@@ -48,27 +48,46 @@ RankedHolds AdvisorTables::Analyze(const Hand& dealt, const PayTable& pays, int 
     return AnalyzeDirect(dealt, pays, bet);
 }
 
+// A future takes one continuation only, and the returns have the tables':
+// work that needs the tables or the deals waits for them itself. They were
+// started first, so they never wait behind it in the pool.
+QFuture<std::shared_ptr<const ChartDeals>> AdvisorTables::Deals() const
+{
+    if (!deals_) {
+        deals_ = QtConcurrent::run([analyzer = analyzer_]() mutable {
+            return std::make_shared<const ChartDeals>(*analyzer.result());
+        });
+    }
+    return *deals_;
+}
+
 QFuture<ReturnTable> AdvisorTables::Odds(const PayTable& pays, int bet) const
 {
-    // A future takes one continuation only, and the returns have it: this
-    // work waits for the tables itself. They were started first, so they
-    // never wait behind it in the pool.
-    return QtConcurrent::run([analyzer = analyzer_, pays, bet]() mutable {
-        return PerfectPlayTable(*analyzer.result(), pays, bet);
+    return QtConcurrent::run([deals = Deals(), pays, bet]() mutable {
+        return PerfectPlayTable(deals.result()->Price(PayVectorFor(pays, bet)).bestUnits, pays, bet);
     });
 }
 
 QFuture<StrategyChart> AdvisorTables::Chart(const PayTable& pays, int bet) const
 {
-    return QtConcurrent::run([analyzer = analyzer_, pays, bet]() mutable {
-        return GenerateChart(*analyzer.result(), pays, bet);
+    return QtConcurrent::run([deals = Deals(), pays, bet]() mutable {
+        const ChartDeals& walked = *deals.result();
+        PairedWork halves(DefaultThreadCount());
+        return GenerateChart(walked, walked.Price(PayVectorFor(pays, bet)), halves);
     });
+}
+
+QFuture<std::optional<BreakEvenRoyal>> AdvisorTables::BreakEven(const PayTable& pays) const
+{
+    return QtConcurrent::run([deals = Deals(), pays]() mutable { return FindBreakEvenRoyal(*deals.result(), pays); });
 }
 
 void AdvisorTables::WaitUntilReady()
 {
     analyzer_.waitForFinished();
     returns_.waitForFinished();
+    if (deals_)
+        deals_->waitForFinished();
 }
 
 double PerfectPlayAt(const ScheduleReturns& returns, int schedule, int bet)

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "engine/BreakEven.h"
 #include "engine/HoldAnalysis.h"
+#include "engine/StrategyChartDeals.h"
 #include "engine/ReturnTable.h"
 #include "engine/ScheduleReturn.h"
 #include "engine/StrategyChart.h"
@@ -8,6 +10,7 @@
 #include <QFuture>
 
 #include <memory>
+#include <optional>
 
 namespace vel {
 
@@ -30,15 +33,23 @@ public:
     bool TablesReady() const { return analyzer_.isFinished(); }
     // Finishes once the twelve returns are known.
     QFuture<ScheduleReturns> Returns() const { return returns_; }
-    // The return table of perfect play, worked out once the tables exist.
+    // The figures of any pay table come from the deals walked once, the
+    // first time one is asked for: about a second on a worker thread, then
+    // tens of milliseconds a table.
+    // The return table of perfect play.
     QFuture<ReturnTable> Odds(const PayTable& pays, int bet) const;
     // The strategy chart of `pays` at `bet`, likewise.
     QFuture<StrategyChart> Chart(const PayTable& pays, int bet) const;
+    // The royal flush pay at which `pays` breaks even, likewise.
+    QFuture<std::optional<BreakEvenRoyal>> BreakEven(const PayTable& pays) const;
     // Blocks until everything is built.
     void WaitUntilReady();
 
 private:
+    QFuture<std::shared_ptr<const ChartDeals>> Deals() const;
+
     QFuture<std::shared_ptr<const HoldAnalyzer>> analyzer_;
+    mutable std::optional<QFuture<std::shared_ptr<const ChartDeals>>> deals_; // from the first figures asked for
     QFuture<ScheduleReturns> returns_;
 };
 

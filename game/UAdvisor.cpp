@@ -1,21 +1,27 @@
 #include "game/UAdvisor.h"
 
+#include "game/AdvisorAnyHand.h"
 #include "game/AdvisorChart.h"
+#include "game/ChosenTableFigures.h"
 #include "game/AdvisorOdds.h"
-#include "game/CardTextDelegate.h"
+#include "game/CardGrid.h"
+#include "game/HoldsTable.h"
+#include "game/PayTableChoice.h"
 #include "game/TableRound.h"
-#include "game/TableWidgets.h"
 #include "views/EngineText.h"
 
+#include <QAbstractSpinBox>
 #include <QCheckBox>
+#include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QTabWidget>
-#include <QTableWidget>
+#include <QStackedWidget>
+#include <QTabBar>
 #include <QVBoxLayout>
 
 #include <utility>
@@ -28,47 +34,8 @@ QString Intro()
                             "average, best first.");
 }
 
-QString CardNames(const vel::Hand& dealt, unsigned holdMask)
-{
-    return vel::CardTexts(dealt, holdMask, CardName).join(QStringLiteral(", "));
-}
-
-QString SpokenHold(const vel::Hand& dealt, unsigned holdMask)
-{
-    if (holdMask == 0)
-        return vel::HoldText(dealt, 0);
-    return TAdvisorForm::tr("Keep %1").arg(CardNames(dealt, holdMask));
-}
-
-QTableWidgetItem* Cell(const QString& text, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
-{
-    auto* item = new QTableWidgetItem(text);
-    item->setTextAlignment(alignment);
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    return item;
-}
-
-QTableWidget* ReadOnlyTable(int rows, int columns, const char* name, const QString& accessibleName,
-                            QWidget* parent)
-{
-    auto* table = new QTableWidget(rows, columns, parent);
-    table->setObjectName(QLatin1String(name));
-    table->setAccessibleName(accessibleName);
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table->setSelectionMode(QAbstractItemView::SingleSelection);
-    table->setTabKeyNavigation(false); // Tab leaves the table for the next control
-    table->verticalHeader()->hide();
-    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    return table;
-}
-
-QString ScheduleName(int schedule)
-{
-    return vel::EngineText("Schedule", vel::PaySchedules[static_cast<std::size_t>(schedule)].listText);
-}
+// The pages, in the order of their tabs.
+enum Page { HandPage, OddsPage, ChartPage, AnyHandPage };
 
 } // namespace
 
@@ -102,6 +69,7 @@ QRect AdvisorFrame(const QRect& tableFrame, const QSize& wanted, const QSize& sm
 TAdvisorForm::TAdvisorForm(QWidget* mainWindow, vel::AdvisorSession& session)
     : TPointerform(mainWindow, tr("vel Zezuv - Advisor"), Border::Sizeable)
     , session_(session)
+    , figures_(new vel::ChosenTableFigures(this))
 {
     setObjectName(QStringLiteral("AdvisorForm"));
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -110,14 +78,16 @@ TAdvisorForm::TAdvisorForm(QWidget* mainWindow, vel::AdvisorSession& session)
     text.setPixelSize(Scaled(text.pixelSize()));
     setFont(text);
     CreateControls();
-    resize(Scaled(460), Scaled(640));
+    resize(Scaled(460), Scaled(700));
     setMinimumSize(Scaled(300), Scaled(360));
     connect(&session_, &vel::AdvisorSession::adviceChanged, this, &TAdvisorForm::ShowAdvice);
     connect(&session_, &vel::AdvisorSession::ledgerChanged, this, &TAdvisorForm::ShowLedger);
     connect(&session_, &vel::AdvisorSession::perfectPlayChanged, this, &TAdvisorForm::ShowPerfectPlay);
-    connect(&session_, &vel::AdvisorSession::oddsChanged, this, &TAdvisorForm::ShowOdds);
-    connect(&session_, &vel::AdvisorSession::chartChanged, this, &TAdvisorForm::ShowChart);
-    connect(&session_, &vel::AdvisorSession::adviceChanged, this, &TAdvisorForm::ShowChart);
+    connect(&session_, &vel::AdvisorSession::payTableChanged, this, &TAdvisorForm::TableInForceChanged);
+    connect(&session_, &vel::AdvisorSession::adviceChanged, this, &TAdvisorForm::ShowFigures);
+    connect(choice_, &TPayTableChoice::chosen, this, &TAdvisorForm::FollowChoice);
+    connect(choice_, &TPayTableChoice::keptTablesChanged, this, &TAdvisorForm::keptPayTablesChanged);
+    connect(figures_, &vel::ChosenTableFigures::changed, this, &TAdvisorForm::ShowFigures);
 }
 
 void TAdvisorForm::ShowWarnCostlyDraw(bool warn)
@@ -143,16 +113,53 @@ void TAdvisorForm::ShowBesideTable()
     parentWidget()->activateWindow(); // where a window manager activates it regardless
 }
 
+void TAdvisorForm::SetKeptPayTables(std::vector<vel::KeptPayTable> tables)
+{
+    choice_->SetKeptTables(std::move(tables));
+}
+
+bool TAdvisorForm::KeepsKeys(const QWidget* focus) const
+{
+    return qobject_cast<const QLineEdit*>(focus) || qobject_cast<const QAbstractSpinBox*>(focus)
+           || anyHandPage_->Grid()->isAncestorOf(focus);
+}
+
+// The pay table choice sits between the tabs and every page but This Hand,
+// which always shows the hand on the table by the table in force.
 void TAdvisorForm::CreateControls()
 {
-    auto* tabs = new QTabWidget(this);
-    tabs->setObjectName(QStringLiteral("AdvisorTabs"));
-    tabs->addTab(CreateHandPage(), tr("This Hand"));
-    oddsPage_ = new TOddsPage(tabs);
-    tabs->addTab(oddsPage_, tr("Odds"));
-    chartPage_ = new TChartPage(tabs);
-    tabs->addTab(chartPage_, tr("Chart"));
-    (new QVBoxLayout(this))->addWidget(tabs);
+    tabs_ = new QTabBar(this);
+    tabs_->setObjectName(QStringLiteral("AdvisorTabs"));
+    auto* pane = new QFrame(this);
+    pane->setFrameShape(QFrame::StyledPanel);
+    choice_ = new TPayTableChoice(pane);
+    pages_ = new QStackedWidget(pane);
+    AddPage(CreateHandPage(), tr("This Hand"));
+    oddsPage_ = new TOddsPage(pages_);
+    AddPage(oddsPage_, tr("Odds"));
+    chartPage_ = new TChartPage(pages_);
+    AddPage(chartPage_, tr("Chart"));
+    anyHandPage_ = new TAnyHandPage(*figures_, pages_);
+    AddPage(anyHandPage_, tr("Any Hand"));
+    connect(tabs_, &QTabBar::currentChanged, pages_, &QStackedWidget::setCurrentIndex);
+    connect(tabs_, &QTabBar::currentChanged, this, [this](int page) {
+        choice_->setVisible(page != HandPage);
+        choice_->SetEditorShown(page != AnyHandPage); // the cards and their holds need the room
+    });
+    choice_->hide();
+    auto* paneLayout = new QVBoxLayout(pane);
+    paneLayout->addWidget(choice_);
+    paneLayout->addWidget(pages_, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->setSpacing(0);
+    layout->addWidget(tabs_);
+    layout->addWidget(pane, 1);
+}
+
+void TAdvisorForm::AddPage(QWidget* page, const QString& title)
+{
+    pages_->addWidget(page);
+    tabs_->addTab(title);
 }
 
 QWidget* TAdvisorForm::CreateHandPage()
@@ -165,18 +172,18 @@ QWidget* TAdvisorForm::CreateHandPage()
     adviceLabel_->setObjectName(QStringLiteral("AdviceLabel"));
     adviceLabel_->setWordWrap(true);
 
-    holdsTable_ = ReadOnlyTable(0, 3, "HoldsTable", tr("Holds, best first"), page);
-    holdsTable_->setItemDelegateForColumn(0, new TCardTextDelegate(holdsTable_));
-    holdsTable_->setAccessibleDescription(
-        tr("Every way to hold the hand, its expected return in credits "
-           "and its loss against the best hold"));
-    holdsTable_->setHorizontalHeaderLabels(
-        {tr("Hold"), tr("Expected return"), tr("Loss")});
+    holdsTable_ = new THoldsTable("HoldsTable", page);
 
     holdButton_ = new QPushButton(tr("H&old These"), page);
     holdButton_->setObjectName(QStringLiteral("HoldTheseButton"));
     holdButton_->setToolTip(tr("Hold the best cards on the table"));
+    holdButton_->setAutoDefault(false); // Enter in the advisor is the table's, or a text box's
     connect(holdButton_, &QPushButton::clicked, &session_, &vel::AdvisorSession::HoldBest);
+    analyseButton_ = new QPushButton(tr("Analyse on &Any Hand"), page);
+    analyseButton_->setObjectName(QStringLiteral("AnalyseButton"));
+    analyseButton_->setAutoDefault(false);
+    analyseButton_->setToolTip(tr("Take this hand to the Any Hand page, to try it with other pay tables"));
+    connect(analyseButton_, &QPushButton::clicked, this, &TAdvisorForm::AnalyseOnAnyHand);
     warnBox_ = new QCheckBox(tr("&Warn before a costly draw"), page);
     warnBox_->setObjectName(QStringLiteral("WarnCostlyDrawBox"));
     // Toggled, not clicked: a screen reader's toggle action must count too.
@@ -192,7 +199,8 @@ QWidget* TAdvisorForm::CreateHandPage()
 QGroupBox* TAdvisorForm::CreateLedger(QWidget* page)
 {
     auto* ledgerGroup = new QGroupBox(tr("This game"), page);
-    ledgerTable_ = ReadOnlyTable(6, 2, "LedgerTable", tr("Session ledger"), ledgerGroup);
+    ledgerTable_ = new QTableWidget(6, 2, ledgerGroup);
+    MakeReadOnlyTable(*ledgerTable_, "LedgerTable", tr("Session ledger"));
     ledgerTable_->horizontalHeader()->hide();
     ledgerTable_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ledgerTable_->setFixedHeight(ledgerTable_->verticalHeader()->length() + 2 * ledgerTable_->frameWidth());
@@ -204,13 +212,14 @@ void TAdvisorForm::LayOutControls(QWidget* page, QGroupBox* ledgerGroup)
 {
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(holdButton_);
-    buttons->addWidget(warnBox_);
+    buttons->addWidget(analyseButton_);
     buttons->addStretch();
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(handLabel_);
     layout->addWidget(adviceLabel_);
     layout->addWidget(holdsTable_, 1);
     layout->addLayout(buttons);
+    layout->addWidget(warnBox_, 0, Qt::AlignLeft);
     layout->addWidget(perfectPlayLabel_);
     layout->addWidget(ledgerGroup);
 }
@@ -222,6 +231,8 @@ void TAdvisorForm::showEvent(QShowEvent* event)
     TPointerform::showEvent(event);
     session_.SetFollowing(true);
     ShowLedger();
+    FollowChoice();
+    ShowFigures();
 }
 
 void TAdvisorForm::hideEvent(QHideEvent* event)
@@ -237,6 +248,7 @@ void TAdvisorForm::ShowAdvice()
     const std::optional<vel::HandAdvice>& advice = session_.Advice();
     const bool waiting = session_.HandWaiting();
     holdButton_->setEnabled(waiting);
+    analyseButton_->setEnabled(advice.has_value());
     if (!advice) {
         handLabel_->setText(Intro());
         handLabel_->setAccessibleName(Intro());
@@ -262,32 +274,7 @@ void TAdvisorForm::ShowAdvice()
                                         .arg(vel::Credits(cost), vel::HoldHtml(dealt, best.holdMask)));
         adviceLabel_->setAccessibleName(QString());
     }
-    ShowHolds(*advice);
-}
-
-void TAdvisorForm::ShowHolds(const vel::HandAdvice& advice)
-{
-    const Qt::Alignment number = Qt::AlignRight | Qt::AlignVCenter;
-    holdsTable_->setRowCount(vel::HoldCount);
-    for (int row = 0; row < vel::HoldCount; ++row) {
-        const vel::HoldResult& hold = advice.holds[row];
-        const bool played = advice.playedMask == hold.holdMask;
-        QTableWidgetItem* const cells[] = {
-            Cell(vel::HoldText(advice.dealt, hold.holdMask) + (played ? tr(" (your hold)") : QString())),
-            Cell(vel::Credits(hold.expectedCredits), number),
-            Cell(vel::Credits(advice.Cost(hold.holdMask)), number),
-        };
-        cells[0]->setData(Qt::UserRole, hold.holdMask);
-        cells[0]->setData(Qt::AccessibleTextRole, SpokenHold(advice.dealt, hold.holdMask));
-        QFont font = holdsTable_->font();
-        font.setBold(row == 0);
-        for (int column = 0; column < 3; ++column) {
-            cells[column]->setFont(font);
-            holdsTable_->setItem(row, column, cells[column]);
-        }
-    }
-    holdsTable_->setCurrentCell(0, 0);
-    holdsTable_->selectRow(0);
+    holdsTable_->ShowHolds(*advice);
 }
 
 void TAdvisorForm::ShowLedger()
@@ -305,8 +292,8 @@ void TAdvisorForm::ShowLedger()
         {tr("Luck (won less expected)"), vel::Credits(ledger.Luck())},
     };
     for (int row = 0; row < ledgerTable_->rowCount(); ++row) {
-        ledgerTable_->setItem(row, 0, Cell(rows[row].first));
-        ledgerTable_->setItem(row, 1, Cell(rows[row].second, Qt::AlignRight | Qt::AlignVCenter));
+        ledgerTable_->setItem(row, 0, ReadOnlyCell(rows[row].first));
+        ledgerTable_->setItem(row, 1, ReadOnlyCell(rows[row].second, Qt::AlignRight | Qt::AlignVCenter));
     }
 }
 
@@ -321,22 +308,42 @@ void TAdvisorForm::ShowPerfectPlay()
     }
     const vel::RoundState& state = session_.Round().State();
     perfectPlayLabel_->setText(tr("Perfect play returns %1% on %2 at a bet of %3")
-                                   .arg(QLocale().toString(100 * *perfect, 'f', 2), ScheduleName(state.Schedule),
+                                   .arg(QLocale().toString(100 * *perfect, 'f', 2), vel::ScheduleText(state.Schedule),
                                         QLocale().toString(state.CurrentBet)));
 }
 
-void TAdvisorForm::ShowChart()
+void TAdvisorForm::AnalyseOnAnyHand()
 {
-    if (!isVisible())
+    if (!session_.Advice())
         return;
-    const std::optional<vel::HandAdvice>& advice = session_.Advice();
-    chartPage_->ShowChart(session_.Chart(), session_.ChartForHand(), advice ? &*advice : nullptr);
+    anyHandPage_->ShowHand(session_.Advice()->dealt);
+    tabs_->setCurrentIndex(AnyHandPage);
 }
 
-void TAdvisorForm::ShowOdds()
+void TAdvisorForm::TableInForceChanged()
+{
+    const vel::RoundState& state = session_.Round().State();
+    choice_->SetInForce(state.Schedule, session_.Round().Pays(), state.CurrentBet);
+}
+
+void TAdvisorForm::FollowChoice()
+{
+    if (isVisible())
+        figures_->Follow(choice_->Pays(), choice_->Bet(), choice_->OwnTable());
+}
+
+// The chart marks the line of the hand waiting for the draw, its holds
+// valued at the chosen table.
+void TAdvisorForm::ShowFigures()
 {
     if (!isVisible())
         return;
-    const vel::RoundState& state = session_.Round().State();
-    oddsPage_->ShowOdds(session_.Odds(), ScheduleName(state.Schedule), state.CurrentBet);
+    oddsPage_->ShowOdds(figures_->Odds(), choice_->Name(), figures_->Bet());
+    std::optional<vel::HandAdvice> waiting;
+    if (session_.HandWaiting()) {
+        const vel::Hand& dealt = session_.Advice()->dealt;
+        waiting = vel::HandAdvice{dealt, figures_->Bet(), figures_->Analyze(dealt), std::nullopt};
+    }
+    chartPage_->ShowChart(figures_->Chart(), waiting ? &*waiting : nullptr);
+    choice_->ShowBreakEven(figures_->BreakEven());
 }

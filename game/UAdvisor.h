@@ -1,15 +1,26 @@
 #pragma once
 
 #include "game/AdvisorSession.h"
+#include "shell/SettingsFile.h"
 #include "views/pointerform.h"
+
+#include <vector>
 
 class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class QStackedWidget;
+class QTabBar;
 class QTableWidget;
+class TAnyHandPage;
 class TChartPage;
+class THoldsTable;
 class TOddsPage;
+class TPayTableChoice;
+namespace vel {
+class ChosenTableFigures;
+} // namespace vel
 
 // Where the advisor's frame goes beside the table's frame: to its right when
 // the screen has room for `wanted`, else to its left, else below it; on a
@@ -18,10 +29,11 @@ class TOddsPage;
 QRect AdvisorFrame(const QRect& tableFrame, const QSize& wanted, const QSize& smallest, const QRect& screen);
 
 // The strategy advisor's window: every hold of the dealt hand ranked by its
-// exact expected return, the game's cost of mistakes, the warning setting,
-// and the exact odds of the schedule in force. It shows an `AdvisorSession`,
-// and only while it is open; it opens beside the table without taking the
-// keyboard from it.
+// exact expected return, the game's cost of mistakes and the warning setting;
+// then, for the pay table in force or any other the player chooses, the
+// exact odds, the strategy chart and the holds of any hand. It shows an
+// `AdvisorSession`, and only while it is open; it opens beside the table
+// without taking the keyboard from it.
 class TAdvisorForm : public TPointerform {
     Q_OBJECT
 public:
@@ -36,8 +48,14 @@ public:
     void ShowWarnCostlyDraw(bool warn);
     // Blocks until the background tables and returns exist.
     void WaitForTables() const { session_.WaitForTables(); }
+    // The pay tables the player keeps, as the settings file lists them.
+    void SetKeptPayTables(std::vector<vel::KeptPayTable> tables);
+    // Whether keys typed into `focus` are its own rather than the table's:
+    // those of a text box, and of the cards to pick.
+    bool KeepsKeys(const QWidget* focus) const;
 
 signals:
+    void keptPayTablesChanged(const std::vector<vel::KeptPayTable>& tables);
     void warnCostlyDrawToggled(bool warn);
 
 protected:
@@ -46,25 +64,34 @@ protected:
 
 private:
     void CreateControls();
+    void AddPage(QWidget* page, const QString& title);
     QWidget* CreateHandPage();
     QGroupBox* CreateLedger(QWidget* page);
     void LayOutControls(QWidget* page, QGroupBox* ledgerGroup);
     void ShowAdvice();
-    void ShowHolds(const vel::HandAdvice& advice);
     void ShowLedger();
     void ShowPerfectPlay();
-    void ShowOdds();
-    void ShowChart();
+    void AnalyseOnAnyHand();
+    void TableInForceChanged();
+    // The figures follow the chosen pay table while the window is open.
+    void FollowChoice();
+    void ShowFigures();
 
     vel::AdvisorSession& session_;
+    vel::ChosenTableFigures* figures_;     // of the chosen pay table
+    QTabBar* tabs_ = nullptr;
+    TPayTableChoice* choice_ = nullptr; // above every page but This Hand
+    QStackedWidget* pages_ = nullptr;
     QLabel* handLabel_ = nullptr;       // the dealt hand
     QLabel* adviceLabel_ = nullptr;     // the best hold, or how the last hold fared
-    QTableWidget* holdsTable_ = nullptr; // all 32 holds, best first
+    THoldsTable* holdsTable_ = nullptr; // all 32 holds, best first
     QPushButton* holdButton_ = nullptr; // "Hold These"
+    QPushButton* analyseButton_ = nullptr; // "Analyse on Any Hand"
     QCheckBox* warnBox_ = nullptr;      // "Warn before a costly draw"
     QLabel* perfectPlayLabel_ = nullptr;
     QTableWidget* ledgerTable_ = nullptr; // this game's ledger
     TOddsPage* oddsPage_ = nullptr;
     TChartPage* chartPage_ = nullptr;
+    TAnyHandPage* anyHandPage_ = nullptr;
     bool placed_ = false;
 };

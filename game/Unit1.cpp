@@ -182,6 +182,13 @@ void TForm1::CreateSecondaryWindows()
     advice_ = new vel::AdvisorSession(*round_, this);
     advisor_ = new TAdvisorForm(this, *advice_);
     connect(advisor_, &TAdvisorForm::warnCostlyDrawToggled, this, &TForm1::SetWarnCostlyDraw);
+    connect(advisor_, &TAdvisorForm::keptPayTablesChanged, this, &TForm1::SetKeptPayTables);
+}
+
+void TForm1::SetKeptPayTables(const std::vector<vel::KeptPayTable>& tables)
+{
+    settings_.PayTables = tables;
+    settingsFile_->SettingsChanged = true;
 }
 
 // The setting's one owner; the advisor's box shows it.

@@ -88,6 +88,8 @@ public:
     bool CommitSession(bool mayAskPlayer);
     // The advisor's warning before a costly draw; a change marks the settings.
     void SetWarnCostlyDraw(bool warn);
+    // The pay tables kept in the advisor; a change marks the settings.
+    void SetKeptPayTables(const std::vector<vel::KeptPayTable>& tables);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -38,6 +38,7 @@ void TForm1::InitializeMainWindow()
     round_->SetSchedule(settings_.Payout);
     round_->SetCelebrateLevel(settings_.CelebrateLevel);
     advisor_->ShowWarnCostlyDraw(settings_.WarnCostlyDraw);
+    advisor_->SetKeptPayTables(settings_.PayTables);
     settingsFile_->SettingsChanged = false;
 }
 
@@ -55,7 +56,8 @@ void TForm1::ToggleHold(int place)
 // Sees every key of the table and of the advisor beside it before the
 // focused control does: 1 to 5 toggle holds, Enter presses the live button;
 // in the advisor Space also presses the table's focused button, so that
-// play goes on from there as it would on the table.
+// play goes on from there as it would on the table. What is typed into the
+// advisor's text boxes and cards is theirs.
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
@@ -66,7 +68,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
         return QMainWindow::eventFilter(watched, event);
     // A key reaches the focused control first, then its parents: act once.
     const QWidget* firstReceiver = window->focusWidget() ? window->focusWidget() : window;
-    if (widget != firstReceiver)
+    if (widget != firstReceiver || (window == advisor_ && advisor_->KeepsKeys(firstReceiver)))
         return QMainWindow::eventFilter(watched, event);
     return TableKey(*static_cast<QKeyEvent*>(event), window == advisor_) || QMainWindow::eventFilter(watched, event);
 }

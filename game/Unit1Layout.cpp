@@ -103,7 +103,7 @@ void TForm1::CreateClock(QWidget* client)
     // Right-aligned at its designed right edge; wide enough for its text
     // in this desktop's face, but never over the pause button.
     const int right = Scaled(476 + 109);
-    const int fitting = QFontMetrics(ElapsedTimeLabel1->font()).horizontalAdvance(TElapsedTimeLabel::CaptionFor(999 * 3'600'000));
+    const int fitting = QFontMetrics(ElapsedTimeLabel1->font()).horizontalAdvance(TElapsedTimeLabel::CaptionFor(std::int64_t{999} * 3'600'000));
     const int width = qBound(Scaled(109), fitting, right - SpeedButton1->geometry().right() - Scaled(4));
     ElapsedTimeLabel1->setGeometry(right - width, Scaled(392), width, Scaled(13));
 }

@@ -96,6 +96,7 @@ struct IniFile::Location {
     bool sectionFound = false;
     qsizetype insertAt = 0; // where a missing key or section goes
     std::optional<Span> value;
+    Span line{}; // the key's line with its line break, when the key is found
 };
 
 FileKind KindOf(const QString& path)
@@ -146,12 +147,14 @@ bool IniFile::Save(const QString& path) const
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
 }
 
-IniFile::Location IniFile::Locate(QByteArrayView section, QByteArrayView key) const
+IniFile::Location IniFile::Locate(QByteArrayView section, QByteArrayView key,
+                                  const std::function<void(QByteArrayView, QByteArrayView)>& visit) const
 {
     const QByteArray& text = decoded_.text;
     Location at;
     at.insertAt = text.size();
     for (qsizetype pos = ContentStart(text); pos < text.size();) {
+        const qsizetype start = pos;
         const auto [lineEnd, next] = LineFrom(text, pos);
         const Span line = Trimmed(text, {pos, lineEnd});
         pos = next;
@@ -169,10 +172,17 @@ IniFile::Location IniFile::Locate(QByteArrayView section, QByteArrayView key) co
         // New keys go after the last line of the section that is not blank.
         at.insertAt = next;
         const qsizetype equals = Find(text, line, '=');
-        if (equals >= 0 && SameName(View(text, Trimmed(text, {line.begin, equals})), key)) {
-            at.value = Trimmed(text, {equals + 1, line.end});
+        if (equals < 0)
+            continue;
+        const QByteArrayView name = View(text, Trimmed(text, {line.begin, equals}));
+        const Span value = Trimmed(text, {equals + 1, line.end});
+        if (!key.isEmpty() && SameName(name, key)) {
+            at.value = value;
+            at.line = {start, next};
             break;
         }
+        if (visit)
+            visit(name, View(text, value));
     }
     return at;
 }
@@ -216,6 +226,21 @@ void IniFile::SetValue(QByteArrayView section, QByteArrayView key, QByteArrayVie
         entry.append('[').append(section).append(']').append(lineBreak);
     entry.append(key).append('=').append(value).append(lineBreak);
     decoded_.text.insert(at.insertAt, entry);
+}
+
+void IniFile::RemoveKey(QByteArrayView section, QByteArrayView key)
+{
+    for (Location at = Locate(section, key); at.value; at = Locate(section, key))
+        decoded_.text.remove(at.line.begin, at.line.end - at.line.begin);
+}
+
+std::vector<IniFile::Entry> IniFile::Entries(QByteArrayView section) const
+{
+    std::vector<Entry> entries;
+    Locate(section, {}, [&entries](QByteArrayView key, QByteArrayView value) {
+        entries.push_back({key.toByteArray(), value.toByteArray()});
+    });
+    return entries;
 }
 
 std::optional<std::int32_t> ParseProfileInteger(QByteArrayView value)

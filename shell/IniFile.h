@@ -7,7 +7,9 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
+#include <vector>
 
 namespace vel {
 
@@ -43,10 +45,24 @@ public:
     // Replaces the value in place, or adds the key at the end of the section,
     // or adds the section at the end of the text.
     void SetValue(QByteArrayView section, QByteArrayView key, QByteArrayView value);
+    // Takes out every line of the key in the section, line break and all.
+    void RemoveKey(QByteArrayView section, QByteArrayView key);
+
+    // The key lines of the section in the order of the file, names and
+    // values without the blanks around them; a key listed twice is listed
+    // twice here, though only its first line counts.
+    struct Entry {
+        QByteArray key;
+        QByteArray value;
+    };
+    std::vector<Entry> Entries(QByteArrayView section) const;
 
 private:
     struct Location;
-    Location Locate(QByteArrayView section, QByteArrayView key) const;
+    // Where the key's first line in the section is; with an empty `key`, the
+    // end of the section. `visit` sees every key line of the section before it.
+    Location Locate(QByteArrayView section, QByteArrayView key,
+                    const std::function<void(QByteArrayView key, QByteArrayView value)>& visit = {}) const;
     QByteArray LineBreak() const;
 
     DecodedText decoded_;

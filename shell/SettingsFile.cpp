@@ -21,6 +21,76 @@ namespace vel {
 namespace {
 
 constexpr QByteArrayView MainSection("Main");
+constexpr QByteArrayView PayTablesSection("PayTables");
+
+QByteArray TableKey(const QString& name)
+{
+    return name.toUtf8().toPercentEncoding(" ");
+}
+
+QByteArray TableValue(const PayTable& pays)
+{
+    QByteArrayList numbers;
+    for (int pay : pays.Pays())
+        numbers << QByteArray::number(pay);
+    return numbers.join(',');
+}
+
+// None for an entry that is no kept table: no name, or not ten pays that a
+// pay table can have.
+std::optional<KeptPayTable> ReadKeptTable(const IniFile::Entry& entry)
+{
+    const QString name = QString::fromUtf8(QByteArray::fromPercentEncoding(entry.key)).trimmed();
+    const QList<QByteArray> numbers = entry.value.split(',');
+    if (name.isEmpty() || numbers.size() != PayLineCount)
+        return std::nullopt;
+    PayList pays{};
+    for (std::size_t line = 0; line < pays.size(); ++line) {
+        const std::optional<std::int32_t> pay = ParseProfileInteger(numbers[static_cast<qsizetype>(line)].trimmed());
+        if (!pay)
+            return std::nullopt;
+        pays[line] = *pay;
+    }
+    const std::optional<PayTable> table = PayTable::FromPays(pays);
+    if (!table)
+        return std::nullopt;
+    return KeptPayTable{name, *table};
+}
+
+bool Lists(const std::vector<KeptPayTable>& tables, const QString& name)
+{
+    return std::any_of(tables.begin(), tables.end(),
+                       [&name](const KeptPayTable& table) { return SameTableName(table.name, name); });
+}
+
+// A damaged entry is passed over; of a name listed twice the first counts.
+std::vector<KeptPayTable> ReadPayTables(const IniFile& ini)
+{
+    std::vector<KeptPayTable> tables;
+    for (const IniFile::Entry& entry : ini.Entries(PayTablesSection)) {
+        std::optional<KeptPayTable> table = ReadKeptTable(entry);
+        if (table && !Lists(tables, table->name))
+            tables.push_back(std::move(*table));
+    }
+    return tables;
+}
+
+// The tables the player deleted go, and so does a table whose name was
+// written in another way; a line that is no kept table stays.
+void WritePayTables(IniFile& ini, const std::vector<KeptPayTable>& tables)
+{
+    const auto written = [&tables](QByteArrayView key) {
+        return std::any_of(tables.begin(), tables.end(), [key](const KeptPayTable& table) {
+            return TableKey(table.name).compare(key, Qt::CaseInsensitive) == 0;
+        });
+    };
+    for (const IniFile::Entry& entry : ini.Entries(PayTablesSection)) {
+        if (ReadKeptTable(entry) && !written(entry.key))
+            ini.RemoveKey(PayTablesSection, entry.key);
+    }
+    for (const KeptPayTable& table : tables)
+        ini.SetValue(PayTablesSection, TableKey(table.name), TableValue(table.pays));
+}
 
 // The key's number when the section lists the key; `fallback` stands in for a
 // value that is not a whole number.
@@ -42,6 +112,11 @@ bool IsMemberOf(gid_t group)
 }
 
 } // namespace
+
+bool SameTableName(const QString& a, const QString& b)
+{
+    return TableKey(a.trimmed()).compare(TableKey(b.trimmed()), Qt::CaseInsensitive) == 0;
+}
 
 SettingsFile::SettingsFile(QString folder)
     : folder_(std::move(folder))
@@ -76,6 +151,7 @@ void SettingsFile::LoadSettings(Settings& settings)
         settings.ScaleCards = *scale != 0;
     if (const auto warn = ReadInteger(*ini, "WarnCostlyDraw", 0))
         settings.WarnCostlyDraw = *warn != 0;
+    settings.PayTables = ReadPayTables(*ini);
 }
 
 SettingsFile::SaveResult SettingsFile::SaveSettings(const Settings& settings)
@@ -83,9 +159,11 @@ SettingsFile::SaveResult SettingsFile::SaveSettings(const Settings& settings)
     SettingsChanged = false;
     if (SettingsReadOnly)
         return SaveResult::Skipped;
+    // A folder or a device in the file's place is never written, and the
+    // player is told that the settings were not saved.
     const FileKind kind = KindOf(path_);
     if (kind == FileKind::Other)
-        return SaveResult::Skipped;
+        return SaveResult::Failed;
     const bool exists = kind == FileKind::Regular;
     if (!exists && !QDir().mkpath(folder_))
         return SaveResult::Skipped;
@@ -110,6 +188,7 @@ SettingsFile::SaveResult SettingsFile::SaveSettings(const Settings& settings)
     // The advisor's key joins the file only once the player has used it.
     if (settings.WarnCostlyDraw || ini->Value(MainSection, "WarnCostlyDraw"))
         ini->SetValue(MainSection, "WarnCostlyDraw", settings.WarnCostlyDraw ? "1" : "0");
+    WritePayTables(*ini, settings.PayTables);
     return ini->Save(path_) ? SaveResult::Saved : SaveResult::Failed;
 }
 

@@ -6,7 +6,20 @@
 
 #include <QString>
 
+#include <vector>
+
 namespace vel {
+
+// A pay table the player keeps under a name of their own.
+struct KeptPayTable {
+    QString name; // trimmed, never empty
+    PayTable pays;
+};
+
+// Whether two names name the same kept table. A name is kept as its UTF-8
+// bytes with every byte but letters, digits, blanks and "-._~" written as
+// %XX, and matched as INI keys are, without regard to ASCII case.
+bool SameTableName(const QString& a, const QString& b);
 
 // The player's choices that survive from one run to the next.
 struct Settings {
@@ -17,9 +30,11 @@ struct Settings {
     TColor HoldColor = clRed;
     bool ScaleCards = false;
     bool WarnCostlyDraw = false;
+    std::vector<KeptPayTable> PayTables{}; // in the order they were first kept
 };
 
-// The settings file "velPoker.ini" in one folder, section "Main".
+// The settings file "velPoker.ini" in one folder: section "Main", and the
+// advisor's kept pay tables in "PayTables", one a line as name=ten pays.
 class SettingsFile {
 public:
     explicit SettingsFile(QString folder);
@@ -33,9 +48,9 @@ public:
     void LoadSettings(Settings& settings);
 
     enum class SaveResult { Saved, Skipped, Failed };
-    // Skipped when the file must not be written, is anything but a regular
-    // file, or its folder cannot be made; Failed when writing was tried and
-    // the old file still stands.
+    // Skipped when the file must not be written or its folder cannot be
+    // made; Failed when the path names anything but a regular file, which is
+    // left alone, or when writing was tried and the old file still stands.
     SaveResult SaveSettings(const Settings& settings);
 
     // Something may differ from the file; a save clears it, even a failed one.

@@ -26,9 +26,20 @@ void SetApplicationTitle(const QString& title)
     Title() = title;
 }
 
+QByteArray PlacingPlatform(const QProcessEnvironment& environment)
+{
+    if (!environment.value(QStringLiteral("QT_QPA_PLATFORM")).isEmpty()
+        || environment.value(QStringLiteral("DISPLAY")).isEmpty())
+        return {};
+    return QByteArrayLiteral("xcb;wayland");
+}
+
 void PrepareDesktop()
 {
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::RoundPreferFloor);
+    const QByteArray platform = PlacingPlatform(QProcessEnvironment::systemEnvironment());
+    if (!platform.isEmpty())
+        qputenv("QT_QPA_PLATFORM", platform);
 }
 
 } // namespace vel

@@ -5,7 +5,11 @@
 
 #include "game/UAdvisor.h"
 
+#include <QClipboard>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QTabBar>
 #include <QTextDocumentFragment>
 #include <QTableWidget>
 
@@ -166,6 +170,63 @@ inline vel::RankedHolds EngineHolds(const TForm1& table)
 inline const vel::HoldResult& HoldOf(const vel::RankedHolds& holds, unsigned mask)
 {
     return *std::find_if(holds.begin(), holds.end(), [mask](const vel::HoldResult& h) { return h.holdMask == mask; });
+}
+
+// The advisor's pages, in the order of their tabs.
+enum Page { HandPage, OddsPage, ChartPage, AnyHandPage };
+
+inline void ShowPage(TAdvisorForm& advisor, Page page)
+{
+    advisor.findChild<QTabBar*>()->setCurrentIndex(page);
+}
+
+inline QComboBox* PayTableList(const TAdvisorForm& advisor)
+{
+    return advisor.findChild<QComboBox*>(QStringLiteral("PayTableList"));
+}
+
+inline QLineEdit* Box(const TAdvisorForm& advisor, const QString& name)
+{
+    return advisor.findChild<QLineEdit*>(name);
+}
+
+// Chooses the pay table from the keyboard, as a player does.
+inline bool ChoosePayTable(TAdvisorForm& advisor, const QString& text)
+{
+    QComboBox* list = PayTableList(advisor);
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Home);
+    for (int item = 0; item < list->count() && list->currentText() != text; ++item)
+        QTest::keyClick(list, Qt::Key_Down);
+    return list->currentText() == text;
+}
+
+// Types into a box of the advisor, through the keys the table sees first.
+inline void TypeInto(QLineEdit* box, const QString& text)
+{
+    box->setFocus();
+    box->selectAll();
+    if (text.isEmpty())
+        QTest::keyClick(box, Qt::Key_Backspace);
+    for (const QChar character : text) {
+        if (character.unicode() < 0x80)
+            QTest::keyClick(box, character.toLatin1());
+        else // a suit symbol, as a keyboard layout or an input method sends it
+            QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(character), Qt::NoModifier);
+    }
+}
+
+// Pastes over a box's text in one step, as the player does with Ctrl+V.
+inline void PasteInto(QLineEdit* box, const QString& text)
+{
+    box->setFocus();
+    box->selectAll();
+    if (text.isEmpty()) {
+        QTest::keyClick(box, Qt::Key_Delete);
+        return;
+    }
+    QApplication::clipboard()->setText(text);
+    QTest::keySequence(box, QKeySequence::Paste);
 }
 
 } // namespace advisorfixture

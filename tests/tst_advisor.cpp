@@ -387,8 +387,8 @@ void AdvisorTest::keyboardReachesEveryControl()
     advisor->activateWindow(); // the player clicks into it
     QVERIFY(QTest::qWaitFor([advisor] { return QApplication::activeWindow() == advisor; }));
     QWidget* const chain[] = {advisor->findChild<QTabBar*>(), Table(*advisor, "HoldsTable"),
-                              Button(*advisor, "HoldTheseButton"), advisor->findChild<QCheckBox*>(),
-                              Table(*advisor, "LedgerTable")};
+                              Button(*advisor, "HoldTheseButton"), Button(*advisor, "AnalyseButton"),
+                              advisor->findChild<QCheckBox*>(), Table(*advisor, "LedgerTable")};
     chain[0]->setFocus();
     for (std::size_t i = 1; i <= std::size(chain); ++i) {
         QTest::keyClick(advisor->focusWidget(), Qt::Key_Tab);

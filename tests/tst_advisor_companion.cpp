@@ -128,7 +128,7 @@ void AdvisorCompanionTest::opensWithoutTakingTheKeyboard()
     QCOMPARE(QApplication::activeWindow(), table.get());
     const QSize margins = table->frameGeometry().size() - table->size();
     const int dpi = advisor->logicalDpiX();
-    const QSize designed(vel::ScaledLength(460, dpi), vel::ScaledLength(640, dpi));
+    const QSize designed(vel::ScaledLength(460, dpi), vel::ScaledLength(700, dpi));
     const QRect frame = AdvisorFrame(table->frameGeometry(), designed + margins,
                                      advisor->minimumSize() + margins, table->screen()->availableGeometry());
     QCOMPARE(advisor->pos(), frame.topLeft());

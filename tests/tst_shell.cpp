@@ -16,6 +16,8 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 
+#include <sys/stat.h>
+
 using namespace fixture;
 
 namespace {
@@ -81,6 +83,8 @@ private slots:
     void optionsCancelChangesNothing();
     void optionsRepaintRule();
     void failedSaveKeepsTheTableOpen();
+    void settingsPathOfAnotherKindReportsTheSave_data();
+    void settingsPathOfAnotherKindReportsTheSave();
     void sessionManagerSavesChanges();
     void minimisedTitleCarriesCredit();
     void menuEntriesOpenTheirWindows();
@@ -215,6 +219,43 @@ void ShellTest::failedSaveKeepsTheTableOpen()
     }
     QVERIFY(table->isVisible());
     QVERIFY(table->close()); // the change was given up with the failed save
+}
+
+void ShellTest::settingsPathOfAnotherKindReportsTheSave_data()
+{
+    QTest::addColumn<bool>("folder"); // else a FIFO
+    QTest::newRow("folder") << true;
+    QTest::newRow("FIFO") << false;
+}
+
+// A changed setting that cannot be saved is never lost without a word, and
+// what stands in the file's place is left as it was.
+void ShellTest::settingsPathOfAnotherKindReportsTheSave()
+{
+    QFETCH(bool, folder);
+    const QString path = sandbox_->ConfigFile();
+    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+    if (folder) {
+        QVERIFY(QDir().mkpath(path + QStringLiteral("/inside")));
+    } else if (mkfifo(QFile::encodeName(path).constData(), 0644) != 0) {
+        QSKIP("no FIFO can be made here");
+    }
+    auto table = StartTable(sandbox_->programPath);
+    QVERIFY(table);
+    ChooseSchedule(*table, 4);
+    {
+        BoxAnswerer ok(QMessageBox::Ok);
+        QVERIFY(!table->close());
+        QCOMPARE(ok.shown, 1);
+        QCOMPARE(ok.text, QStringLiteral("Unable to write to %1").arg(path));
+        QCOMPARE(ok.icon, QMessageBox::Critical);
+    }
+    QVERIFY(table->close());
+    const QFileInfo left(path);
+    QCOMPARE(left.isDir(), folder);
+    QVERIFY(left.exists() && !left.isFile());
+    if (folder)
+        QCOMPARE(QDir(path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"inside"});
 }
 
 void ShellTest::sessionManagerSavesChanges()

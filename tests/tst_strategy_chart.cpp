@@ -94,14 +94,17 @@ private slots:
 private:
     std::optional<HoldAnalyzer> analyzer_;
     std::optional<ChartDeals> deals_;
+    std::vector<DealPrices> prices_; // of AllPayVectors(), in their order
     std::vector<StrategyChart> charts_;
 };
 
 void StrategyChartTest::initTestCase()
 {
     analyzer_.emplace(2);
-    deals_.emplace(*analyzer_, AllPayVectors(), 2);
-    charts_ = GenerateCharts(*deals_, 2);
+    deals_.emplace(*analyzer_, 2);
+    for (const PayVector& pays : AllPayVectors())
+        prices_.push_back(deals_->Price(pays, 2));
+    charts_ = GenerateCharts(*deals_, AllPayVectors(), 2);
 }
 
 void StrategyChartTest::patternHolds_data()
@@ -265,9 +268,9 @@ void StrategyChartTest::perfectReturnsMatchScheduleReturns()
     const ScheduleReturns returns = ComputeScheduleReturns(*analyzer_, 2);
     for (std::size_t schedule = 0; schedule < PaySchedules.size(); ++schedule) {
         const int s = static_cast<int>(schedule);
-        QVERIFY(std::abs(deals_->PerfectReturn(VectorIndex(s, MaxBet)) - returns.maxBet[schedule]) < 1e-11);
-        QVERIFY(std::abs(deals_->PerfectReturn(VectorIndex(s, LowBet)) - returns.lowBet[schedule]) < 1e-11);
-        QCOMPARE(charts_[VectorIndex(s, MaxBet)].perfectReturn, deals_->PerfectReturn(VectorIndex(s, MaxBet)));
+        QVERIFY(std::abs(prices_[VectorIndex(s, MaxBet)].perfectReturn - returns.maxBet[schedule]) < 1e-11);
+        QVERIFY(std::abs(prices_[VectorIndex(s, LowBet)].perfectReturn - returns.lowBet[schedule]) < 1e-11);
+        QCOMPARE(charts_[VectorIndex(s, MaxBet)].perfectReturn, prices_[VectorIndex(s, MaxBet)].perfectReturn);
     }
 }
 
@@ -306,10 +309,10 @@ void StrategyChartTest::chartReturnMatchesPlayingEveryDeal()
     }
     const auto played = static_cast<double>(chartSum / Binomial(StandardDeckSize, 5));
     const auto perfect = static_cast<double>(bestSum / Binomial(StandardDeckSize, 5));
-    QVERIFY2(std::abs(deals_->ChartReturn(vector, lines) - played) < 1e-12, qPrintable(Percent(played)));
-    QVERIFY2(std::abs(deals_->PerfectReturn(vector) - perfect) < 1e-12, qPrintable(Percent(perfect)));
+    QVERIFY2(std::abs(deals_->ChartReturn(prices_[vector], lines) - played) < 1e-12, qPrintable(Percent(played)));
+    QVERIFY2(std::abs(prices_[vector].perfectReturn - perfect) < 1e-12, qPrintable(Percent(perfect)));
     if (chart.isEmpty())
-        QCOMPARE(charts_[vector].chartReturn, deals_->ChartReturn(vector, lines));
+        QCOMPARE(charts_[vector].chartReturn, deals_->ChartReturn(prices_[vector], lines));
 }
 
 void StrategyChartTest::chartsWithinAim_data()
@@ -341,7 +344,7 @@ void StrategyChartTest::chartsWithinAim()
 
 void StrategyChartTest::chartsIgnoreThreadCount()
 {
-    const std::vector<StrategyChart> single = GenerateCharts(*deals_, 1);
+    const std::vector<StrategyChart> single = GenerateCharts(*deals_, AllPayVectors(), 1);
     QCOMPARE(single.size(), charts_.size());
     for (std::size_t i = 0; i < single.size(); ++i) {
         QCOMPARE(single[i].lines, charts_[i].lines);

@@ -1,5 +1,6 @@
 // Where the table's question boxes and its advisor go, by their outer
-// frames. The test run repeats this test under a real window manager.
+// frames. The test run repeats this test under a real window manager, and
+// under a Wayland compositor with XWayland, starting as the game does.
 #include "AdvisorFixture.h"
 
 #include "game/TableWidgets.h"
@@ -27,13 +28,26 @@ bool Framed(const QWidget* window)
 
 class TableFramesTest : public QObject {
     Q_OBJECT
+public:
+    // Before the application, as the game's start: under a compositor the
+    // test runs on the platform the game would choose.
+    static void initMain() { vel::PrepareDesktop(); }
+
 private slots:
+    void platformUnderCompositor();
     void questionBoxCornerByFrame();
     void advisorBesideTheTable();
 
 private:
     Sandbox sandbox_;
 };
+
+void TableFramesTest::platformUnderCompositor()
+{
+    if (!qEnvironmentVariableIsSet("VEL_COMPOSITOR"))
+        QSKIP("not under a Wayland compositor");
+    QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
+}
 
 void TableFramesTest::questionBoxCornerByFrame()
 {

@@ -484,10 +484,6 @@
         <translation>Teilen Sie eine Hand aus, und der Berater ordnet alle 32 Möglichkeiten, sie zu halten, nach den Credits, die jede im Schnitt einbringt, die beste zuerst.</translation>
     </message>
     <message>
-        <source>Keep %1</source>
-        <translation>Behalten: %1</translation>
-    </message>
-    <message>
         <source>vel Zezuv - Advisor</source>
         <translation>vel Zezuv - Berater</translation>
     </message>
@@ -502,26 +498,6 @@
     <message>
         <source>Chart</source>
         <translation>Tabelle</translation>
-    </message>
-    <message>
-        <source>Holds, best first</source>
-        <translation>Halteoptionen, die beste zuerst</translation>
-    </message>
-    <message>
-        <source>Every way to hold the hand, its expected return in credits and its loss against the best hold</source>
-        <translation>Jede Möglichkeit, die Hand zu halten, ihr erwarteter Ertrag in Credits und ihr Verlust gegenüber der besten</translation>
-    </message>
-    <message>
-        <source>Hold</source>
-        <translation>Halten</translation>
-    </message>
-    <message>
-        <source>Expected return</source>
-        <translation>Erwarteter Ertrag</translation>
-    </message>
-    <message>
-        <source>Loss</source>
-        <translation>Verlust</translation>
     </message>
     <message>
         <source>H&amp;old These</source>
@@ -564,10 +540,6 @@
         <translation>Ihre Wahl hat gegenüber %2 %1 Credits verschenkt.</translation>
     </message>
     <message>
-        <source> (your hold)</source>
-        <translation> (Ihre Wahl)</translation>
-    </message>
-    <message>
         <source>Hands played</source>
         <translation>Gespielte Hände</translation>
     </message>
@@ -598,6 +570,65 @@
     <message>
         <source>Perfect play returns %1% on %2 at a bet of %3</source>
         <translation>Perfektes Spiel bringt %1 % bei %2 mit Einsatz %3</translation>
+    </message>
+    <message>
+        <source>Any Hand</source>
+        <translation>Jede Hand</translation>
+    </message>
+    <message>
+        <source>Analyse on &amp;Any Hand</source>
+        <translation>Unter Jede &amp;Hand prüfen</translation>
+    </message>
+    <message>
+        <source>Take this hand to the Any Hand page, to try it with other pay tables</source>
+        <translation>Diese Hand auf die Seite Jede Hand übernehmen, um sie mit anderen Auszahlungstabellen zu prüfen</translation>
+    </message>
+</context>
+<context>
+    <name>TAnyHandPage</name>
+    <message>
+        <source>Five cards</source>
+        <translation>Fünf Karten</translation>
+    </message>
+    <message>
+        <source>Five cards as rank and suit: ranks 2 to 10, T, J, Q, K, A; suits c, d, h, s or their symbols; apart by spaces or commas</source>
+        <translation>Fünf Karten als Rang und Farbe in englischen Buchstaben: Ränge 2 bis 10, T, J, Q, K, A; Farben c, d, h, s oder ihre Symbole; getrennt durch Leerzeichen oder Kommas</translation>
+    </message>
+    <message>
+        <source>&amp;Cards:</source>
+        <translation>&amp;Karten:</translation>
+    </message>
+    <message>
+        <source>Pick five cards</source>
+        <translation>Fünf Karten auswählen</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a card</source>
+        <translation>„%1“ ist keine Karte</translation>
+    </message>
+    <message>
+        <source>%1 twice</source>
+        <translation>%1 doppelt</translation>
+    </message>
+    <message>
+        <source>%1 cards: a hand has five</source>
+        <translation>%1 Karten: Eine Hand hat fünf</translation>
+    </message>
+    <message>
+        <source>Type five cards, such as Kh Kd 9c 8d 3d, or pick them below.</source>
+        <translation>Tippen Sie fünf Karten, etwa Kh Kd 9c 8d 3d, oder wählen Sie sie unten aus.</translation>
+    </message>
+    <message>
+        <source>Only 1 card</source>
+        <translation>Nur 1 Karte</translation>
+    </message>
+    <message>
+        <source>Only %1 cards</source>
+        <translation>Nur %1 Karten</translation>
+    </message>
+    <message>
+        <source>Working out the strategy chart...</source>
+        <translation>Die Strategietabelle wird berechnet...</translation>
     </message>
 </context>
 <context>
@@ -1300,6 +1331,37 @@ Dieses Programm ist kostenlos, Spenden sind aber willkommen. PayPal erhebt bei K
     </message>
 </context>
 <context>
+    <name>THoldsTable</name>
+    <message>
+        <source>Keep %1</source>
+        <translation>Behalten: %1</translation>
+    </message>
+    <message>
+        <source>Holds, best first</source>
+        <translation>Halteoptionen, die beste zuerst</translation>
+    </message>
+    <message>
+        <source>Every way to hold the hand, its expected return in credits and its loss against the best hold</source>
+        <translation>Jede Möglichkeit, die Hand zu halten, ihr erwarteter Ertrag in Credits und ihr Verlust gegenüber der besten</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Halten</translation>
+    </message>
+    <message>
+        <source>Expected return</source>
+        <translation>Erwarteter Ertrag</translation>
+    </message>
+    <message>
+        <source>Loss</source>
+        <translation>Verlust</translation>
+    </message>
+    <message>
+        <source> (your hold)</source>
+        <translation> (Ihre Wahl)</translation>
+    </message>
+</context>
+<context>
     <name>TOddsPage</name>
     <message>
         <source>Jacks or Better</source>
@@ -1340,6 +1402,104 @@ Dieses Programm ist kostenlos, Spenden sind aber willkommen. PayPal erhebt bei K
     <message>
         <source>Return %1%. Variance %2 and standard deviation %3 per hand, in credits per credit bet. A royal flush every %4 hands on average.</source>
         <translation>Rückfluss %1 %. Varianz %2 und Standardabweichung %3 je Hand, in Credits je gesetztem Credit. Im Schnitt ein Royal Flush alle %4 Hände.</translation>
+    </message>
+</context>
+<context>
+    <name>TPayTableChoice</name>
+    <message>
+        <source>Pay table</source>
+        <translation>Auszahlungstabelle</translation>
+    </message>
+    <message>
+        <source>Pay &amp;table:</source>
+        <translation>Auszahlungs&amp;tabelle:</translation>
+    </message>
+    <message>
+        <source>Bet</source>
+        <translation>Einsatz</translation>
+    </message>
+    <message>
+        <source>&amp;Bet:</source>
+        <translation>&amp;Einsatz:</translation>
+    </message>
+    <message>
+        <source>Name to keep the pay table under</source>
+        <translation>Name, unter dem die Auszahlungstabelle gemerkt wird</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>&amp;Keep</source>
+        <translation>&amp;Merken</translation>
+    </message>
+    <message>
+        <source>Keep this pay table under the name, to choose it again in later games</source>
+        <translation>Diese Auszahlungstabelle unter dem Namen merken, um sie in späteren Spielen wieder zu wählen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Forget the kept pay table</source>
+        <translation>Die gemerkte Auszahlungstabelle vergessen</translation>
+    </message>
+    <message>
+        <source>In force: %1</source>
+        <translation>Am Tisch: %1</translation>
+    </message>
+    <message>
+        <source>your own pay table</source>
+        <translation>Ihrer eigenen Auszahlungstabelle</translation>
+    </message>
+    <message>
+        <source>Working out the break-even royal flush...</source>
+        <translation>Der Royal Flush zur Gewinnschwelle wird berechnet...</translation>
+    </message>
+    <message>
+        <source>Even a royal flush of %1 per credit leaves this table below 100%.</source>
+        <translation>Selbst ein Royal Flush von %1 je Credit lässt diese Tabelle unter 100 %.</translation>
+    </message>
+    <message>
+        <source>Break-even royal flush: %1 per credit at bet %2, where perfect play returns %3%.</source>
+        <translation>Royal Flush zur Gewinnschwelle: %1 je Credit bei Einsatz %2; perfektes Spiel bringt dann %3 %.</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Eigene</translation>
+    </message>
+    <message>
+        <source>Even with a royal flush that pays nothing, perfect play returns %1%.</source>
+        <translation>Selbst wenn der Royal Flush nichts zahlt, bringt perfektes Spiel %1 %.</translation>
+    </message>
+</context>
+<context>
+    <name>TPayTableEditor</name>
+    <message>
+        <source>Royal Flush at bet %1</source>
+        <translation>Royal Flush bei Einsatz %1</translation>
+    </message>
+    <message>
+        <source>Royal Flush at bets 1 to %1</source>
+        <translation>Royal Flush bei Einsatz 1 bis %1</translation>
+    </message>
+    <message>
+        <source>Jacks or Better</source>
+        <translation>Buben oder besser</translation>
+    </message>
+    <message>
+        <source>%1, pays per credit</source>
+        <translation>%1, Auszahlung je Credit</translation>
+    </message>
+    <message>
+        <source>A pay must be a whole number from 0 to %1</source>
+        <translation>Eine Auszahlung muss eine ganze Zahl von 0 bis %1 sein</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

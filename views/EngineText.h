@@ -10,6 +10,9 @@ namespace vel {
 // line in "Chart") in the player's language.
 QString EngineText(const char* context, std::string_view english);
 
+// The list text of pay schedule `schedule` (0..5) in the player's language.
+QString ScheduleText(int schedule);
+
 // The name of an evaluated hand, "Pair of Kings", in the player's language.
 QString HandNameText(int evaluation);
 

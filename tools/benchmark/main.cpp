@@ -1,9 +1,12 @@
-// Prints the advisor engine's speed and memory figures and the six
-// schedules' returns with perfect play.
+// Prints the advisor engine's speed and memory figures, the six schedules'
+// returns with perfect play and the time the bankroll figures take.
 
+#include "engine/Bankroll.h"
+#include "engine/BreakEven.h"
 #include "engine/FastEvaluator.h"
 #include "engine/HoldAnalysis.h"
 #include "engine/ScheduleReturn.h"
+#include "engine/PayTableFigures.h"
 #include "engine/StrategyChart.h"
 
 #include <sys/resource.h>
@@ -11,6 +14,8 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <ctime>
+#include <map>
 #include <numeric>
 #include <optional>
 #include <random>
@@ -122,10 +127,10 @@ void BenchmarkCharts(unsigned threads)
         }
     }
     const auto walkStart = Clock::now();
-    const ChartDeals deals(analyzer, payVectors, threads);
+    const ChartDeals deals(analyzer, threads);
     const double walk = SecondsSince(walkStart);
     const auto searchStart = Clock::now();
-    const std::vector<StrategyChart> charts = GenerateCharts(deals, threads);
+    const std::vector<StrategyChart> charts = GenerateCharts(deals, payVectors, threads);
     const double search = SecondsSince(searchStart);
     std::printf("strategy charts, six schedules x two royal rates: %.3f s from nothing on %u threads "
                 "(tables %.3f s, deal walk %.3f s, ordering and exact returns %.3f s)\n",
@@ -136,6 +141,88 @@ void BenchmarkCharts(unsigned threads)
                     std::string(PaySchedules[i % PaySchedules.size()].listText).c_str(),
                     i < PaySchedules.size() ? MaxBet : 1, chart.chartReturn * 100, chart.perfectReturn * 100,
                     (chart.perfectReturn - chart.chartReturn) * 100, chart.lines.size());
+    }
+}
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// Pay tables a player might type: the six schedules at both royal rates'
+// bets, and machines that differ from them in one pay or more.
+std::vector<std::pair<PayTable, int>> TypedTables()
+{
+    std::vector<std::pair<PayTable, int>> tables;
+    for (int bet : {MaxBet, 1}) {
+        for (int schedule = 0; schedule < static_cast<int>(PaySchedules.size()); ++schedule)
+            tables.push_back({PayTable::ForSchedule(schedule), bet});
+    }
+    for (const PayList& pays : {PayList{1000, 250, 50, 25, 8, 5, 4, 3, 2, 1}, PayList{800, 250, 50, 40, 9, 6, 4, 3, 2, 1},
+                                PayList{4000, 250, 100, 50, 9, 6, 4, 3, 2, 1}, PayList{800, 250, 50, 25, 7, 5, 4, 3, 1, 1},
+                                PayList{800, 250, 50, 25, 9, 6, 5, 3, 2, 1}, PayList{250, 250, 50, 25, 9, 6, 4, 3, 2, 1}})
+        tables.push_back({*PayTable::FromPays(pays), MaxBet});
+    return tables;
+}
+
+// What the advisor and velstrategy pay for a changed pay table once the
+// deals are walked: return, odds and chart, then the break-even royal.
+void BenchmarkPayTables(const HoldAnalyzer& analyzer, unsigned threads)
+{
+    auto start = Clock::now();
+    const ChartDeals deals(analyzer, threads);
+    std::printf("deals walked once for any pay table: %.0f ms on %u threads, %zu holds kept\n",
+                SecondsSince(start) * 1e3, threads, deals.HoldCount());
+    PairedWork halves(threads);
+    std::vector<double> figures, breakEven;
+    for (const auto& [pays, bet] : TypedTables()) {
+        start = Clock::now();
+        const PayTableFigures result = FiguresFor(deals, pays, bet, halves);
+        figures.push_back(SecondsSince(start) * 1e3);
+        if (result.odds.Return() <= 0)
+            std::printf("no return?\n");
+        start = Clock::now();
+        FindBreakEvenRoyal(deals, pays);
+        breakEven.push_back(SecondsSince(start) * 1e3);
+    }
+    std::printf("Pay table changed: %.0f ms\n", Median(figures));
+    std::printf("  return, odds and chart, median of %zu tables on %u threads; slowest %.0f ms\n", figures.size(),
+                threads, *std::max_element(figures.begin(), figures.end()));
+    std::printf("Break-even royal: %.0f ms (median), slowest %.0f ms\n", Median(breakEven),
+                *std::max_element(breakEven.begin(), breakEven.end()));
+}
+
+// Sessions of 8 / 5 up to the limits. Up to 10,000 credits and hands an
+// answer should take at most a second.
+void BenchmarkBankroll(const HoldAnalyzer& analyzer, unsigned threads)
+{
+    struct Session {
+        int credit, hands, bet;
+    };
+    constexpr Session Sessions[] = {{1000, 2000, 5},     {10'000, 10'000, 5}, {10'000, 10'000, 1},
+                                    {1000, 10'000, 5},   {100, 10'000, 1},    {1000, MaxBankrollHands, 5},
+                                    {MaxBankrollCredit, MaxBankrollHands, 5}, {MaxBankrollCredit, MaxBankrollHands, 1}};
+    constexpr int EightFive = 3;
+    std::map<int, ReturnTable> tables; // by bet
+    std::printf("bankroll figures, 8 / 5 with perfect play, on %u threads:\n", threads);
+    for (const Session& session : Sessions) {
+        if (!tables.contains(session.bet)) {
+            const auto start = Clock::now();
+            tables[session.bet] = PerfectPlayTable(analyzer, PayTable::ForSchedule(EightFive), session.bet, threads);
+            std::printf("  the one-hand table at bet %d: %.3f s\n", session.bet, SecondsSince(start));
+        }
+        const auto start = Clock::now();
+        const std::clock_t processorStart = std::clock();
+        const BankrollAnswer answer =
+            AnswerBankroll(tables[session.bet], {session.credit, session.hands, session.bet}, {}, threads);
+        const double seconds = SecondsSince(start);
+        const double processorSeconds = double(std::clock() - processorStart) / CLOCKS_PER_SEC;
+        const auto* figures = std::get_if<BankrollFigures>(&answer);
+        std::printf("  bet %d, %7d credits, %6d hands: %6.3f s (%6.3f s of processor time)  risk of ruin %.4f %%, "
+                    "royal within %.4f %%\n",
+                    session.bet, session.credit, session.hands, seconds, processorSeconds,
+                    figures ? figures->riskOfRuin * 100 : -1, figures ? figures->royalWithinHands * 100 : -1);
     }
 }
 
@@ -178,6 +265,8 @@ int main()
                 SecondsSince(start), threads);
 
     BenchmarkCharts(threads);
+    BenchmarkPayTables(fresh, threads);
+    BenchmarkBankroll(fresh, threads);
 
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);

@@ -1,0 +1,11 @@
+#include "engine/PayTableFigures.h"
+
+namespace vel {
+
+PayTableFigures FiguresFor(const ChartDeals& deals, const PayTable& pays, int bet, PairedWork& halves)
+{
+    const DealPrices prices = deals.Price(PayVectorFor(pays, bet));
+    return {PerfectPlayTable(prices.bestUnits, pays, bet), GenerateChart(deals, prices, halves)};
+}
+
+} // namespace vel
