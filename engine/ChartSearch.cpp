@@ -21,6 +21,8 @@ constexpr double BestTolerance = 1e-12;
 // chart still comes out longer than MaxLines.
 constexpr double FirstLineCost = 1e-6;
 constexpr std::size_t MaxLines = 40;
+// How many deals ahead of its use a deal is fetched.
+constexpr std::size_t PrefetchAhead = 16;
 
 // Orders every pattern, those after draw five unused, then moves one pattern
 // at a time to the place that raises the chart's exact return, less the cost
@@ -29,18 +31,20 @@ constexpr std::size_t MaxLines = 40;
 // deals it hands from line to line alone.
 class ChartSearch {
 public:
-    ChartSearch(const ChartDeals& deals, const DealPrices& prices, PairedWork& halves);
+    ChartSearch(const ChartDeals& deals, const DealPrices& prices, unsigned threads);
 
     std::vector<PatternId> Run();
 
 private:
     // By the line a move passes: the return it gains and the deals it moves.
-    // One more slot than lines: where what passes no line goes, unread.
+    // Slots past the lines take what passes no line, unread; there are a few,
+    // taken in turn, so that the additions into them do not wait on each other.
     static constexpr std::size_t Unread = PatternCount;
+    static constexpr std::size_t UnreadSlots = 4;
     struct Gains {
-        std::array<double, PatternCount + 1> up{}, down{};
-        std::array<int, PatternCount + 1> upDeals{}, downDeals{};
-        std::vector<std::uint32_t> held; // scratch: occurrences that are their deal's first line
+        std::array<double, PatternCount + UnreadSlots> up{}, down{};
+        std::array<int, PatternCount + UnreadSlots> upDeals{}, downDeals{};
+        std::vector<std::uint32_t> held; // occurrences that are their deal's first line
     };
     struct Move {
         std::size_t to; // index of the pattern in the order after the move
@@ -58,7 +62,8 @@ private:
 
     std::uint32_t FirstBelow(std::uint32_t deal, std::size_t line) const;
     void GatherGains(PatternId pattern);
-    void GatherHalf(PatternId pattern, std::size_t from, std::size_t to, Gains& gains) const;
+    void GatherRaises(PatternId pattern, int half);
+    void GatherLowerings(PatternId pattern, int half);
     Move BestRaise(PatternId pattern) const;
     Move BestLowering(PatternId pattern) const;
     Move BestMove(PatternId pattern);
@@ -70,10 +75,8 @@ private:
 
     const ChartDeals& deals_;
     const DealPrices& prices_;
-    PairedWork& halves_;
-    std::vector<double> value_; // per match: deal weight x return of its hold
-    // per pattern, beside its occurrences: the value of each
-    std::array<std::vector<double>, PatternCount> occurrenceValue_;
+    const MatchValues values_;
+    const std::vector<double>& value_; // per match: deal weight x return of its hold
     // per deal, its first line: the match, its pattern and its value
     std::vector<std::uint32_t> first_;
     std::vector<PatternId> firstPattern_;
@@ -83,29 +86,21 @@ private:
     std::array<int, PatternCount> firstCount_{}; // deals whose first line a pattern is
     double lineCost_;
     Gains gains_;
-    std::array<Gains, 2> halfGains_;
+    std::array<Gains, 4> quarterGains_;
+    PairedWork halves_;
 };
 
-ChartSearch::ChartSearch(const ChartDeals& deals, const DealPrices& prices, PairedWork& halves)
+ChartSearch::ChartSearch(const ChartDeals& deals, const DealPrices& prices, unsigned threads)
     : deals_(deals)
     , prices_(prices)
-    , halves_(halves)
+    , values_(deals.ValueMatches(prices, threads))
+    , value_(values_.byMatch)
     , first_(deals.DealCount())
     , firstPattern_(deals.DealCount())
     , firstValue_(deals.DealCount())
     , lineCost_(FirstLineCost * FiveCardHands)
+    , halves_(threads)
 {
-    value_.reserve(deals.MatchCount());
-    for (std::uint32_t deal = 0; deal < deals.DealCount(); ++deal) {
-        for (std::uint32_t m = deals.MatchBegin(deal); m < deals.MatchBegin(deal + 1); ++m)
-            value_.push_back(deals.Weight(deal) * prices.holdReturns[deals.MatchAt(m).hold]);
-    }
-    for (int id = 0; id < PatternCount; ++id) {
-        const std::span<const ChartDeals::Occurrence> occurrences = deals.Occurrences(static_cast<PatternId>(id));
-        occurrenceValue_[id].reserve(occurrences.size());
-        for (const ChartDeals::Occurrence& occurrence : occurrences)
-            occurrenceValue_[id].push_back(value_[occurrence.match]);
-    }
     OrderByBestReturns();
     FindFirstLines();
 }
@@ -137,17 +132,21 @@ void ChartSearch::OrderByBestReturns()
 
 void ChartSearch::FindFirstLines()
 {
-    for (std::uint32_t deal = 0; deal < deals_.DealCount(); ++deal) {
-        std::uint32_t first = deals_.MatchBegin(deal);
-        for (std::uint32_t m = first + 1; m < deals_.MatchBegin(deal + 1); ++m) {
-            if (LineOf(m) < LineOf(first))
-                first = m;
+    const auto deals = static_cast<std::uint32_t>(deals_.DealCount());
+    halves_.Run([&](int half) {
+        for (std::uint32_t deal = half ? deals / 2 : 0; deal < (half ? deals : deals / 2); ++deal) {
+            std::uint32_t first = deals_.MatchBegin(deal);
+            for (std::uint32_t m = first + 1; m < deals_.MatchBegin(deal + 1); ++m) {
+                if (LineOf(m) < LineOf(first))
+                    first = m;
+            }
+            first_[deal] = first;
+            firstPattern_[deal] = deals_.MatchPattern(first);
+            firstValue_[deal] = value_[first];
         }
-        first_[deal] = first;
-        firstPattern_[deal] = deals_.MatchPattern(first);
-        firstValue_[deal] = value_[first];
-        ++firstCount_[firstPattern_[deal]];
-    }
+    });
+    for (PatternId pattern : firstPattern_)
+        ++firstCount_[pattern];
 }
 
 // The deal's match on the highest line below `line`; draw five always matches.
@@ -168,59 +167,96 @@ std::uint32_t ChartSearch::FirstBelow(std::uint32_t deal, std::size_t line) cons
 // Raising a pattern above line k gives it the deals it matches whose first
 // line lies between; lowering it below line k hands the deals it holds to
 // their next matching line, when that lies above k. Both are gathered by
-// line in one pass, in two halves at once, added in a fixed order so that
-// the sums do not depend on the threads.
+// line in quarters, two halves at once, each half two quarters side by side,
+// so that the chains of additions overlap; the quarters are added in a fixed
+// order, so that the sums do not depend on the threads.
 void ChartSearch::GatherGains(PatternId pattern)
 {
-    const std::size_t count = deals_.Occurrences(pattern).size();
     halves_.Run([&](int half) {
-        GatherHalf(pattern, half == 0 ? 0 : count / 2, half == 0 ? count / 2 : count, halfGains_[half]);
+        GatherRaises(pattern, half);
+        GatherLowerings(pattern, half);
     });
-    for (int line = 0; line < PatternCount; ++line) {
-        gains_.up[line] = halfGains_[0].up[line] + halfGains_[1].up[line];
-        gains_.down[line] = halfGains_[0].down[line] + halfGains_[1].down[line];
-        gains_.upDeals[line] = halfGains_[0].upDeals[line] + halfGains_[1].upDeals[line];
-        gains_.downDeals[line] = halfGains_[0].downDeals[line] + halfGains_[1].downDeals[line];
+    const auto sum = [this](auto member, int slot) {
+        const auto& q = quarterGains_;
+        return ((q[0].*member)[slot] + (q[1].*member)[slot]) + ((q[2].*member)[slot] + (q[3].*member)[slot]);
+    };
+    for (int slot = 0; slot < PatternCount; ++slot) {
+        gains_.up[slot] = sum(&Gains::up, slot);
+        gains_.down[slot] = sum(&Gains::down, slot);
+        gains_.upDeals[slot] = sum(&Gains::upDeals, slot);
+        gains_.downDeals[slot] = sum(&Gains::downDeals, slot);
     }
 }
 
-// Branch-free over the occurrences the raise takes; the deals the pattern
-// holds are handed on afterwards, in the same order. Deals lie scattered
-// over megabytes: each is fetched a few deals ahead of its use.
-void ChartSearch::GatherHalf(PatternId pattern, std::size_t from, std::size_t to, Gains& gains) const
+// Branch-free: each occurrence's gain, were the pattern raised past its
+// deal's first line; the deals the pattern holds are noted to be handed on
+// after. Deals lie scattered over megabytes: each is fetched a few ahead.
+void ChartSearch::GatherRaises(PatternId pattern, int half)
 {
-    constexpr std::size_t Ahead = 16;
-    gains.up.fill(0);
-    gains.down.fill(0);
-    gains.upDeals.fill(0);
-    gains.downDeals.fill(0);
-    gains.held.resize(to - from);
-    std::size_t heldCount = 0;
-    const std::size_t line = position_[pattern];
     const std::span<const ChartDeals::Occurrence> occurrences = deals_.Occurrences(pattern);
-    const std::vector<double>& values = occurrenceValue_[pattern];
-    for (std::size_t i = from; i < to; ++i) {
-        if (i + Ahead < to)
-            __builtin_prefetch(&firstValue_[occurrences[i + Ahead].deal]);
+    const std::span<const double> values = deals_.OccurrenceValues(values_, pattern);
+    const std::size_t line = position_[pattern];
+    const auto bound = [&](int quarter) { return occurrences.size() * quarter / 4; };
+    const auto take = [&](std::size_t i, std::size_t end, Gains& gains, std::size_t& held) {
+        if (i + PrefetchAhead < end) {
+            const std::uint32_t later = occurrences[i + PrefetchAhead].deal;
+            __builtin_prefetch(&firstPattern_[later]);
+            __builtin_prefetch(&firstValue_[later]);
+        }
         const std::uint32_t deal = occurrences[i].deal;
         const std::size_t firstLine = position_[firstPattern_[deal]];
-        const std::size_t slot = firstLine < line ? firstLine : Unread;
+        const std::size_t slot = firstLine < line ? firstLine : Unread + i % UnreadSlots;
         gains.up[slot] += values[i] - firstValue_[deal];
         ++gains.upDeals[slot];
-        gains.held[heldCount] = static_cast<std::uint32_t>(i);
-        heldCount += firstLine == line;
+        gains.held[held] = static_cast<std::uint32_t>(i);
+        held += firstLine == line;
+    };
+    Gains& first = quarterGains_[2 * half];
+    Gains& second = quarterGains_[2 * half + 1];
+    const std::size_t begin = bound(2 * half), mid = bound(2 * half + 1), end = bound(2 * half + 2);
+    for (Gains* gains : {&first, &second}) {
+        gains->up.fill(0);
+        gains->upDeals.fill(0);
+        gains->held.resize(end - mid);
     }
-    for (std::size_t k = 0; k < heldCount; ++k) {
-        if (k + Ahead < heldCount) {
-            const std::uint32_t later = deals_.MatchBegin(occurrences[gains.held[k + Ahead]].deal);
+    std::size_t firstHeld = 0, secondHeld = 0;
+    for (std::size_t i = 0; mid + i < end; ++i) {
+        if (begin + i < mid)
+            take(begin + i, mid, first, firstHeld);
+        take(mid + i, end, second, secondHeld);
+    }
+    first.held.resize(firstHeld);
+    second.held.resize(secondHeld);
+}
+
+// Each deal the pattern holds, handed to its next matching line.
+void ChartSearch::GatherLowerings(PatternId pattern, int half)
+{
+    const std::span<const ChartDeals::Occurrence> occurrences = deals_.Occurrences(pattern);
+    const std::span<const double> values = deals_.OccurrenceValues(values_, pattern);
+    const std::size_t line = position_[pattern];
+    const auto take = [&](std::size_t k, Gains& gains) {
+        if (k + PrefetchAhead < gains.held.size()) {
+            const std::uint32_t later = deals_.MatchBegin(occurrences[gains.held[k + PrefetchAhead]].deal);
             __builtin_prefetch(&value_[later]);
             deals_.PrefetchMatch(later);
         }
         const std::uint32_t i = gains.held[k];
-        const std::uint32_t deal = occurrences[i].deal;
-        const std::uint32_t next = FirstBelow(deal, line);
+        const std::uint32_t next = FirstBelow(occurrences[i].deal, line);
         gains.down[LineOf(next)] += value_[next] - values[i];
         ++gains.downDeals[LineOf(next)];
+    };
+    Gains& first = quarterGains_[2 * half];
+    Gains& second = quarterGains_[2 * half + 1];
+    first.down.fill(0);
+    first.downDeals.fill(0);
+    second.down.fill(0);
+    second.downDeals.fill(0);
+    for (std::size_t k = 0; k < std::max(first.held.size(), second.held.size()); ++k) {
+        if (k < first.held.size())
+            take(k, first);
+        if (k < second.held.size())
+            take(k, second);
     }
 }
 
@@ -408,9 +444,9 @@ std::vector<PatternId> ChartSearch::Run()
 
 } // namespace
 
-std::vector<PatternId> SearchChartLines(const ChartDeals& deals, const DealPrices& prices, PairedWork& halves)
+std::vector<PatternId> SearchChartLines(const ChartDeals& deals, const DealPrices& prices, unsigned threads)
 {
-    return ChartSearch(deals, prices, halves).Run();
+    return ChartSearch(deals, prices, threads).Run();
 }
 
 } // namespace vel

@@ -9,7 +9,8 @@ namespace vel {
 
 // The lines of a chart for one pay vector's prices, ordered so that the
 // chart loses as little as it can against perfect play, draw five last.
-// `halves` shares the work; the result does not depend on its threads.
-std::vector<PatternId> SearchChartLines(const ChartDeals& deals, const DealPrices& prices, PairedWork& halves);
+// The result does not depend on `threads`.
+std::vector<PatternId> SearchChartLines(const ChartDeals& deals, const DealPrices& prices,
+                                        unsigned threads = DefaultThreadCount());
 
 } // namespace vel

@@ -29,6 +29,15 @@ void ForEachBlock(std::size_t blockCount, unsigned threads, const std::function<
     drain();
 }
 
+namespace {
+
+// How often a free thread looks for new work, giving way in between, before
+// it sleeps until woken: work comes every few tens of microseconds while a
+// chart is searched, and waking a thread costs more.
+constexpr int LooksBeforeSleep = 2000;
+
+} // namespace
+
 PairedWork::PairedWork(unsigned threads)
 {
     if (threads > 1)
@@ -40,37 +49,40 @@ PairedWork::~PairedWork()
     if (!helper_.joinable())
         return;
     helper_.request_stop();
-    ++started_;
-    started_.notify_one();
+    ++posted_;
+    posted_.notify_one();
 }
 
 void PairedWork::Serve(std::stop_token stop)
 {
     unsigned seen = 0;
     for (;;) {
-        started_.wait(seen);
-        seen = started_.load();
+        for (int look = 0; look < LooksBeforeSleep && posted_.load() == seen; ++look)
+            std::this_thread::yield();
+        posted_.wait(seen);
+        seen = posted_.load();
         if (stop.stop_requested())
             return;
-        (*work_)(0);
-        finished_.store(seen);
-        finished_.notify_one();
+        if (Claim(seen)) {
+            (*work_)(0);
+            finished_.store(seen);
+        }
     }
 }
 
 void PairedWork::Run(const std::function<void(int half)>& work)
 {
-    if (!helper_.joinable()) {
+    work_ = &work;
+    const unsigned round = ++posted_;
+    if (helper_.joinable())
+        posted_.notify_one();
+    work(1);
+    if (Claim(round)) {
         work(0);
-        work(1);
         return;
     }
-    work_ = &work;
-    const unsigned round = ++started_;
-    started_.notify_one();
-    work(1);
-    for (unsigned done = finished_.load(); done != round; done = finished_.load())
-        finished_.wait(done);
+    while (finished_.load() != round)
+        std::this_thread::yield();
 }
 
 } // namespace vel

@@ -15,9 +15,10 @@ unsigned DefaultThreadCount();
 // Blocks are taken in ascending order, so lay out costly ones first.
 void ForEachBlock(std::size_t blockCount, unsigned threads, const std::function<void(std::size_t)>& work);
 
-// Runs work(0) and work(1), many times over at small cost: with two threads
-// or more work(0) runs on a thread kept for it while the caller runs work(1),
-// else the caller runs both in turn. Run returns when both are done.
+// Runs work(0) and work(1), many times over at small cost, and returns when
+// both are done. With two threads or more, a thread kept for it takes work(0)
+// when it is free in time; when it is not, the caller runs both, so a busy
+// machine never leaves the caller waiting for a thread to be woken.
 class PairedWork {
 public:
     explicit PairedWork(unsigned threads);
@@ -29,10 +30,17 @@ public:
 
 private:
     void Serve(std::stop_token stop);
+    // Whether the caller is the first to take work(0) of `round`.
+    bool Claim(unsigned round)
+    {
+        unsigned before = round - 1;
+        return claimed_.compare_exchange_strong(before, round);
+    }
 
     const std::function<void(int)>* work_ = nullptr;
-    std::atomic<unsigned> started_{0};
-    std::atomic<unsigned> finished_{0};
+    std::atomic<unsigned> posted_{0};   // rounds handed out
+    std::atomic<unsigned> claimed_{0};  // rounds whose work(0) someone took
+    std::atomic<unsigned> finished_{0}; // rounds whose work(0) the kept thread finished
     std::jthread helper_; // last: it starts once the rest exists
 };
 

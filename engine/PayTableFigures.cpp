@@ -2,10 +2,10 @@
 
 namespace vel {
 
-PayTableFigures FiguresFor(const ChartDeals& deals, const PayTable& pays, int bet, PairedWork& halves)
+PayTableFigures FiguresFor(const ChartDeals& deals, const PayTable& pays, int bet)
 {
     const DealPrices prices = deals.Price(PayVectorFor(pays, bet));
-    return {PerfectPlayTable(prices.bestUnits, pays, bet), GenerateChart(deals, prices, halves)};
+    return {PerfectPlayTable(prices.bestUnits, pays, bet), GenerateChart(deals, prices)};
 }
 
 } // namespace vel

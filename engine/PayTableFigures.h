@@ -13,6 +13,6 @@ struct PayTableFigures {
 };
 
 // From the deals walked once for every pay table: tens of milliseconds.
-PayTableFigures FiguresFor(const ChartDeals& deals, const PayTable& pays, int bet, PairedWork& halves);
+PayTableFigures FiguresFor(const ChartDeals& deals, const PayTable& pays, int bet);
 
 } // namespace vel

@@ -7,18 +7,17 @@ namespace vel {
 std::vector<StrategyChart> GenerateCharts(const ChartDeals& deals, std::span<const PayVector> payVectors,
                                           unsigned threads)
 {
-    std::vector<StrategyChart> charts;
-    PairedWork halves(threads);
-    for (const PayVector& pays : payVectors)
-        charts.push_back(GenerateChart(deals, deals.Price(pays, threads), halves));
+    std::vector<StrategyChart> charts(payVectors.size());
+    ForEachBlock(payVectors.size(), threads,
+                 [&](std::size_t i) { charts[i] = GenerateChart(deals, deals.Price(payVectors[i], 1), 1); });
     return charts;
 }
 
-StrategyChart GenerateChart(const ChartDeals& deals, const DealPrices& prices, PairedWork& halves)
+StrategyChart GenerateChart(const ChartDeals& deals, const DealPrices& prices, unsigned threads)
 {
     StrategyChart chart;
-    chart.lines = SearchChartLines(deals, prices, halves);
-    chart.chartReturn = deals.ChartReturn(prices, chart.lines);
+    chart.lines = SearchChartLines(deals, prices, threads);
+    chart.chartReturn = deals.ChartReturn(prices, chart.lines, threads);
     chart.perfectReturn = prices.perfectReturn;
     return chart;
 }

@@ -26,8 +26,9 @@ struct StrategyChart {
 std::vector<StrategyChart> GenerateCharts(const ChartDeals& deals, std::span<const PayVector> payVectors,
                                           unsigned threads = DefaultThreadCount());
 
-// The chart of one priced pay vector; `halves` shares the search.
-StrategyChart GenerateChart(const ChartDeals& deals, const DealPrices& prices, PairedWork& halves);
+// The chart of one priced pay vector. The result does not depend on `threads`.
+StrategyChart GenerateChart(const ChartDeals& deals, const DealPrices& prices,
+                            unsigned threads = DefaultThreadCount());
 
 // The chart of one pay table and bet (1..5), from nothing: about a second,
 // so a window asks for it off its own thread. Safe to call from any number

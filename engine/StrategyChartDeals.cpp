@@ -53,21 +53,27 @@ std::array<bool, HoldCount> Candidates(const HoldCounts& holds)
     return candidate;
 }
 
-// Credits won over every draw of a hold, exactly.
-std::int64_t TotalCredits(const CategoryCounts& counts, const PayVector& pays)
+// Pays per credit as whole numbers (at most MaxPayPerCredit), none for
+// nothing: the products fit 64 bits and vector registers multiply them.
+using WholePays = std::array<std::uint32_t, CategoryCount>;
+
+WholePays WholePaysOf(const PayVector& pays)
 {
-    std::int64_t total = 0;
+    WholePays whole{};
     for (int category = JacksOrBetter; category < CategoryCount; ++category)
-        total += counts[category] * static_cast<std::int64_t>(pays[category]);
-    return total;
+        whole[category] = static_cast<std::uint32_t>(pays[category]);
+    return whole;
 }
 
-double PerCredit(const CategoryCounts& counts, std::uint32_t draws, const PayVector& pays)
+// Credits won over every draw of a hold, exactly.
+std::int64_t TotalCredits(const CategoryCounts& counts, const WholePays& pays)
 {
-    double credits = 0;
-    for (int category = JacksOrBetter; category < CategoryCount; ++category)
-        credits += counts[category] * pays[category];
-    return credits / draws;
+    std::uint64_t total = 0;
+    // Unrolled, the pays stay in registers.
+#pragma GCC unroll 10
+    for (int category = 0; category < CategoryCount; ++category)
+        total += std::uint64_t{counts[category]} * pays[category];
+    return static_cast<std::int64_t>(total);
 }
 
 } // namespace
@@ -185,9 +191,12 @@ void ChartDeals::IndexOccurrences()
         occurrenceBegin_[id + 1] += occurrenceBegin_[id];
     std::vector<std::uint32_t> next(occurrenceBegin_.begin(), occurrenceBegin_.end() - 1);
     occurrences_.resize(MatchCount());
+    occurrenceOf_.resize(MatchCount());
     for (std::uint32_t deal = 0; deal < DealCount(); ++deal) {
-        for (std::uint32_t m = matchBegin_[deal]; m < matchBegin_[deal + 1]; ++m)
-            occurrences_[next[matchPatterns_[m]]++] = {deal, m};
+        for (std::uint32_t m = matchBegin_[deal]; m < matchBegin_[deal + 1]; ++m) {
+            occurrenceOf_[m] = next[matchPatterns_[m]]++;
+            occurrences_[occurrenceOf_[m]] = {deal, m};
+        }
     }
 }
 
@@ -216,10 +225,16 @@ std::span<const ChartDeals::Occurrence> ChartDeals::Occurrences(PatternId patter
                                            occurrenceBegin_[pattern + 1] - occurrenceBegin_[pattern]);
 }
 
+std::span<const double> ChartDeals::OccurrenceValues(const MatchValues& values, PatternId pattern) const
+{
+    return std::span(values.byOccurrence)
+        .subspan(occurrenceBegin_[pattern], occurrenceBegin_[pattern + 1] - occurrenceBegin_[pattern]);
+}
+
 // The deal's best stored hold, ties to the lowest mask: the returns pick it
 // out, and those too close to tell apart in floating point are compared as
 // exact fractions.
-std::uint32_t ChartDeals::BestHold(std::size_t deal, const DealPrices& prices, const PayVector& pays) const
+std::uint32_t ChartDeals::BestHold(std::size_t deal, const DealPrices& prices, const WholePays& pays) const
 {
     std::uint32_t best = std::numeric_limits<std::uint32_t>::max();
     double bestReturn = -std::numeric_limits<double>::infinity();
@@ -244,6 +259,7 @@ std::uint32_t ChartDeals::BestHold(std::size_t deal, const DealPrices& prices, c
 
 DealPrices ChartDeals::Price(const PayVector& pays, unsigned threads) const
 {
+    const WholePays whole = WholePaysOf(pays);
     DealPrices prices;
     prices.holdReturns.resize(HoldCount());
     prices.best.resize(DealCount());
@@ -252,14 +268,16 @@ DealPrices ChartDeals::Price(const PayVector& pays, unsigned threads) const
     ForEachBlock(blockCount, threads, [&](std::size_t b) {
         const std::size_t end = std::min(DealCount(), (b + 1) * DealsPerBlock);
         for (std::size_t h = holdBegin_[b * DealsPerBlock]; h < holdBegin_[end]; ++h)
-            prices.holdReturns[h] = PerCredit(holdCounts_[h], DrawsOf(holdMasks_[h]), pays);
+            prices.holdReturns[h] = static_cast<double>(TotalCredits(holdCounts_[h], whole)) / DrawsOf(holdMasks_[h]);
+        UnitCounts units{};
         for (std::size_t deal = b * DealsPerBlock; deal < end; ++deal) {
-            const std::uint32_t best = BestHold(deal, prices, pays);
+            const std::uint32_t best = BestHold(deal, prices, whole);
             prices.best[deal] = prices.holdReturns[best];
             const std::int64_t perDraw = DrawUnits / DrawsOf(holdMasks_[best]) * weights_[deal];
             for (int category = 0; category < CategoryCount; ++category)
-                blockUnits[b][category] += holdCounts_[best][category] * perDraw;
+                units[category] += holdCounts_[best][category] * perDraw;
         }
+        blockUnits[b] = units;
     });
     for (const UnitCounts& units : blockUnits) {
         for (int category = 0; category < CategoryCount; ++category)
@@ -269,21 +287,42 @@ DealPrices ChartDeals::Price(const PayVector& pays, unsigned threads) const
     return prices;
 }
 
-double ChartDeals::ChartReturn(const DealPrices& prices, std::span<const PatternId> lines) const
+MatchValues ChartDeals::ValueMatches(const DealPrices& prices, unsigned threads) const
+{
+    MatchValues values{std::vector<double>(MatchCount()), std::vector<double>(MatchCount())};
+    const std::size_t blockCount = (DealCount() + DealsPerBlock - 1) / DealsPerBlock;
+    ForEachBlock(blockCount, threads, [&](std::size_t b) {
+        const std::size_t end = std::min(DealCount(), (b + 1) * DealsPerBlock);
+        for (std::size_t deal = b * DealsPerBlock; deal < end; ++deal) {
+            for (std::uint32_t m = matchBegin_[deal]; m < matchBegin_[deal + 1]; ++m) {
+                values.byMatch[m] = weights_[deal] * prices.holdReturns[matchHolds_[m]];
+                values.byOccurrence[occurrenceOf_[m]] = values.byMatch[m];
+            }
+        }
+    });
+    return values;
+}
+
+double ChartDeals::ChartReturn(const DealPrices& prices, std::span<const PatternId> lines, unsigned threads) const
 {
     std::array<std::size_t, PatternCount> line;
     line.fill(lines.size() + 1); // absent: below every line and below draw five
     line[DrawFive] = lines.size();
     for (std::size_t i = lines.size(); i-- > 0;)
         line[lines[i]] = i;
-    return WeightedReturn([&](std::size_t deal) {
-        std::uint32_t chosen = matchBegin_[deal];
-        for (std::uint32_t m = matchBegin_[deal]; m < matchBegin_[deal + 1]; ++m) {
-            if (line[matchPatterns_[m]] < line[matchPatterns_[chosen]])
-                chosen = m;
+    std::vector<double> played(DealCount());
+    const std::size_t blockCount = (DealCount() + DealsPerBlock - 1) / DealsPerBlock;
+    ForEachBlock(blockCount, threads, [&](std::size_t b) {
+        for (std::size_t deal = b * DealsPerBlock; deal < std::min(DealCount(), (b + 1) * DealsPerBlock); ++deal) {
+            std::uint32_t chosen = matchBegin_[deal];
+            for (std::uint32_t m = matchBegin_[deal]; m < matchBegin_[deal + 1]; ++m) {
+                if (line[matchPatterns_[m]] < line[matchPatterns_[chosen]])
+                    chosen = m;
+            }
+            played[deal] = prices.holdReturns[matchHolds_[chosen]];
         }
-        return prices.holdReturns[matchHolds_[chosen]];
     });
+    return WeightedReturn([&](std::size_t deal) { return played[deal]; });
 }
 
 } // namespace vel

@@ -21,6 +21,12 @@ struct DealPrices {
     double perfectReturn = 0;        // per credit, over every deal weighted
 };
 
+// What each match of a deal is worth to a chart, at one pay vector's prices.
+struct MatchValues {
+    std::vector<double> byMatch;      // its deal's weight x its hold's return
+    std::vector<double> byOccurrence; // the same, by pattern as Occurrences lists them
+};
+
 // Every distinct deal with the holds that some pay table could make its
 // best, the hold of each chart pattern it shows, and those holds' final
 // hands: all that pricing a pay table, choosing and scoring its chart need,
@@ -55,6 +61,8 @@ public:
     void PrefetchMatch(std::uint32_t match) const { __builtin_prefetch(&matchPatterns_[match]); }
     std::size_t MatchCount() const { return matchPatterns_.size(); }
     std::span<const Occurrence> Occurrences(PatternId pattern) const;
+    // The values beside Occurrences(pattern).
+    std::span<const double> OccurrenceValues(const MatchValues& values, PatternId pattern) const;
     // The patterns that show in only some of this one's deals and hold the
     // same cards there: finer lines this one stands for.
     std::span<const PatternId> FinerPatterns(PatternId pattern) const { return finer_[pattern]; }
@@ -70,6 +78,8 @@ public:
     // Every stored hold and deal priced by `pays` (credits per credit bet,
     // whole numbers). The result does not depend on `threads`.
     DealPrices Price(const PayVector& pays, unsigned threads = DefaultThreadCount()) const;
+    // The matches valued at `prices`. The result does not depend on `threads`.
+    MatchValues ValueMatches(const DealPrices& prices, unsigned threads = DefaultThreadCount()) const;
     // Long-run return per credit over every deal, weighted by how many
     // deals each stands for.
     template <typename DealReturn>
@@ -82,8 +92,10 @@ public:
         return static_cast<double>(sum / FiveCardHands);
     }
     // The long-run return per credit playing the first matching line of
-    // `lines` (a deal that no line matches draws five).
-    double ChartReturn(const DealPrices& prices, std::span<const PatternId> lines) const;
+    // `lines` (a deal that no line matches draws five). The result does not
+    // depend on `threads`.
+    double ChartReturn(const DealPrices& prices, std::span<const PatternId> lines,
+                       unsigned threads = DefaultThreadCount()) const;
 
     struct DealBlock; // the walk's part of one thread
 
@@ -91,7 +103,8 @@ private:
     void Join(std::vector<DealBlock>& blocks);
     void IndexOccurrences();
     void FindFinerPatterns();
-    std::uint32_t BestHold(std::size_t deal, const DealPrices& prices, const PayVector& pays) const;
+    std::uint32_t BestHold(std::size_t deal, const DealPrices& prices,
+                           const std::array<std::uint32_t, CategoryCount>& pays) const;
     std::vector<int> weights_;
     std::vector<std::uint32_t> holdBegin_;  // per deal, one more than deals
     std::vector<CategoryCounts> holdCounts_; // per stored hold
@@ -102,6 +115,7 @@ private:
     std::vector<std::uint32_t> matchHolds_;
     std::vector<std::uint32_t> occurrenceBegin_; // by pattern, one more than patterns
     std::vector<Occurrence> occurrences_;
+    std::vector<std::uint32_t> occurrenceOf_; // per match, where Occurrences lists it
     std::array<std::vector<PatternId>, PatternCount> finer_;
 };
 

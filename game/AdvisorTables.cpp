@@ -72,8 +72,7 @@ QFuture<StrategyChart> AdvisorTables::Chart(const PayTable& pays, int bet) const
 {
     return QtConcurrent::run([deals = Deals(), pays, bet]() mutable {
         const ChartDeals& walked = *deals.result();
-        PairedWork halves(DefaultThreadCount());
-        return GenerateChart(walked, walked.Price(PayVectorFor(pays, bet)), halves);
+        return GenerateChart(walked, walked.Price(PayVectorFor(pays, bet)));
     });
 }
 

@@ -116,14 +116,12 @@ private slots:
 private:
     std::optional<HoldAnalyzer> analyzer_;
     std::optional<ChartDeals> deals_;
-    std::optional<PairedWork> halves_;
 };
 
 void PayTablesTest::initTestCase()
 {
     analyzer_.emplace(2);
     deals_.emplace(*analyzer_, 2);
-    halves_.emplace(2);
 }
 
 // The six schedules typed in by hand are the schedules, and return what
@@ -138,7 +136,7 @@ void PayTablesTest::schedulesAsCustomTables()
         QVERIFY(*typed == PayTable::ForSchedule(schedule));
         QCOMPARE(typed->Pays(), glass);
         for (int bet : {1, MaxBet}) {
-            const PayTableFigures figures = FiguresFor(*deals_, *typed, bet, *halves_);
+            const PayTableFigures figures = FiguresFor(*deals_, *typed, bet);
             const double expected = bet == MaxBet ? returns.maxBet[schedule] : returns.lowBet[schedule];
             QVERIFY2(std::abs(figures.chart.perfectReturn - expected) < 1e-12, PaySchedules[schedule].listText.data());
             QVERIFY(std::abs(figures.odds.Return() - expected) < 1e-12);
@@ -161,7 +159,7 @@ void PayTablesTest::customTableAgainstEveryDeal()
     QFETCH(PayList, pays);
     QFETCH(int, bet);
     const PayTable table = *PayTable::FromPays(pays);
-    const PayTableFigures figures = FiguresFor(*deals_, table, bet, *halves_);
+    const PayTableFigures figures = FiguresFor(*deals_, table, bet);
     const ReturnTable walked = PerfectPlayTable(*analyzer_, table, bet, 2);
     QCOMPARE(figures.odds.probability, walked.probability);
     QCOMPARE(figures.odds.pays, walked.pays);
@@ -220,7 +218,7 @@ void PayTablesTest::toolPricesPayTable()
     QCOMPARE(exitCode, 0);
     QVERIFY(errors.isEmpty());
     const PayTable table = *PayTable::FromPays({1000, 250, 50, 25, 8, 5, 4, 3, 2, 1});
-    const PayTableFigures figures = FiguresFor(*deals_, table, MaxBet, *halves_);
+    const PayTableFigures figures = FiguresFor(*deals_, table, MaxBet);
     const auto percent = [](double value) { return QString::number(value * 100, 'f', 6) + '%'; };
     QCOMPARE(out.value(0), "Perfect play: " + percent(figures.chart.perfectReturn));
     QCOMPARE(out.value(1), "Chart return: " + percent(figures.chart.chartReturn));

@@ -342,6 +342,8 @@ void StrategyChartTest::chartsWithinAim()
         QVERIFY(std::abs(chart.perfectReturn - 0.99543904) < 1e-8);
 }
 
+// Charts side by side, and one chart's search shared by two threads, come
+// out as one thread alone makes them.
 void StrategyChartTest::chartsIgnoreThreadCount()
 {
     const std::vector<StrategyChart> single = GenerateCharts(*deals_, AllPayVectors(), 1);
@@ -350,6 +352,9 @@ void StrategyChartTest::chartsIgnoreThreadCount()
         QCOMPARE(single[i].lines, charts_[i].lines);
         QCOMPARE(std::bit_cast<std::uint64_t>(single[i].chartReturn),
                  std::bit_cast<std::uint64_t>(charts_[i].chartReturn));
+        const StrategyChart shared = GenerateChart(*deals_, prices_[i], 2);
+        QCOMPARE(shared.lines, single[i].lines);
+        QCOMPARE(std::bit_cast<std::uint64_t>(shared.chartReturn), std::bit_cast<std::uint64_t>(single[i].chartReturn));
     }
 }
 

@@ -174,11 +174,10 @@ void BenchmarkPayTables(const HoldAnalyzer& analyzer, unsigned threads)
     const ChartDeals deals(analyzer, threads);
     std::printf("deals walked once for any pay table: %.0f ms on %u threads, %zu holds kept\n",
                 SecondsSince(start) * 1e3, threads, deals.HoldCount());
-    PairedWork halves(threads);
     std::vector<double> figures, breakEven;
     for (const auto& [pays, bet] : TypedTables()) {
         start = Clock::now();
-        const PayTableFigures result = FiguresFor(deals, pays, bet, halves);
+        const PayTableFigures result = FiguresFor(deals, pays, bet);
         figures.push_back(SecondsSince(start) * 1e3);
         if (result.odds.Return() <= 0)
             std::printf("no return?\n");

@@ -63,8 +63,7 @@ int PrintAllCharts()
 int PrintPayTable(const PayTable& pays, int bet)
 {
     const ChartDeals deals{HoldAnalyzer()};
-    PairedWork halves(DefaultThreadCount());
-    const PayTableFigures figures = FiguresFor(deals, pays, bet, halves);
+    const PayTableFigures figures = FiguresFor(deals, pays, bet);
     std::printf("Perfect play: %.6f%%\n", figures.chart.perfectReturn * 100);
     std::printf("Chart return: %.6f%%\n", figures.chart.chartReturn * 100);
     PrintChartLines(figures.chart);
