@@ -197,6 +197,7 @@ BankrollAnswer AnswerBankroll(const ReturnTable& oneHand, const BankrollQuestion
         figures.spreadByHand.push_back({spread.hands, CreditsOf(spread.levels, bet, rest)});
     figures.creditPercentiles = figures.spreadByHand.back().credit;
     figures.meanCredit = bet * MeanLevel(*hand, start, figures.ruinedByHand) + rest;
+    figures.finishAhead = walks.session.ahead;
     const auto levels = LevelsForRisk(walks.risk.riskByLevel);
     for (std::size_t target = 0; target < levels.size(); ++target)
         figures.creditForRisk[target] = bet * levels[target];

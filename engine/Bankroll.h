@@ -20,6 +20,8 @@ struct BankrollQuestion {
     int credit = 0;
     int hands = 0;
     int bet = MaxBet;
+
+    bool operator==(const BankrollQuestion&) const = default;
 };
 
 inline constexpr int MaxBankrollCredit = 1'000'000;
@@ -37,6 +39,7 @@ enum class BankrollError {
 };
 
 inline constexpr std::array<double, 5> CreditPercentileLevels{0.05, 0.25, 0.50, 0.75, 0.95};
+inline constexpr std::size_t MedianLevel = 2; // of the CreditPercentileLevels
 inline constexpr std::array<double, 3> RuinRiskTargets{0.01, 0.05, 0.10};
 // The percentiles along the way are taken at about this many points.
 inline constexpr int SpreadIntervals = 200;
@@ -56,6 +59,7 @@ struct BankrollFigures {
     double royalBeforeRuin = 0;  // a royal flush before the credit falls below the bet, however long it takes
     CreditPercentiles creditPercentiles{}; // after the session; a ruined one ends with credit % bet
     double meanCredit = 0;                 // after the session
+    double finishAhead = 0;                // the credit after the session above the credit at its start
     // The smallest credit whose risk of ruin over the hands is at most
     // RuinRiskTargets[i] (a multiple of the bet: the rest never plays).
     std::array<int, RuinRiskTargets.size()> creditForRisk{};
@@ -86,6 +90,9 @@ std::optional<BankrollError> CheckBankrollQuestion(const BankrollQuestion& quest
 //   at most 1/26 of the chance above it), and lets a credit more than r(m)
 //   above Q, m hands left, leave: it could come back to Q, or to ruin, only
 //   with a negligible chance.
+// - Finish ahead: the chance carried above the start after the last hand,
+//   with the chance that rose out of the walk over its top, which lies above
+//   the start and comes back below it only with a negligible chance.
 // - The mean: the mean result of a hand times the expected number of hands
 //   played, which the ruin curve gives (Wald's identity).
 // - Royal within the hands: the chance of no royal yet, carried the same
@@ -97,9 +104,9 @@ std::optional<BankrollError> CheckBankrollQuestion(const BankrollQuestion& quest
 //   found by Newton's method to rounding.
 //
 // How far from exact: besides rounding, the chances (ruin, its curve, the
-// royal figures) are off by less than 1e-9 in all: the walks forward let go
-// of the ends of their windows where the chance is at most 1e-20, and of
-// the credits out of reach as above. A percentile is the smallest credit
+// royal figures, finishing ahead) are off by less than 1e-9 in all: the
+// walks forward let go of the ends of their windows where the chance is at
+// most 1e-20, and of the credits out of reach as above. A percentile is the smallest credit
 // whose cumulative chance reaches its level less 1e-9, so that neither this
 // nor rounding moves it across an exact tie; the mean is off by less than
 // hands * |mean result| * 1e-9 bets, and the credit needed is exact unless

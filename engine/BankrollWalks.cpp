@@ -165,17 +165,20 @@ SessionWalk WalkSession(const Moves& moves, int start, const RiskWalk& risk, int
     walk.ruinedByHand.reserve(static_cast<std::size_t>(hands) + 1);
     walk.ruinedByHand.push_back(0);
     walk.spread.push_back({0, Percentiles(chances[0], window, 0)});
-    double ruined = 0;
+    double ruined = 0, rose = 0;
     for (int n = 1; n <= hands && !stop.stop_requested(); ++n) {
         // A credit this far above `resolved` comes back to it, or to ruin,
-        // only with a negligible chance.
+        // only with a negligible chance; nor, then, to the start below it.
         const int ceiling = resolved + risk.reach[hands - n];
         Chances& now = chances[n % 2];
-        ruined += WalkOneHand(moves, chances[(n - 1) % 2], window, now, ceiling).ruined;
+        const HandPlayed played = WalkOneHand(moves, chances[(n - 1) % 2], window, now, ceiling);
+        ruined += played.ruined;
+        rose += played.rose;
         walk.ruinedByHand.push_back(ruined);
         if (n % sampleEvery == 0 || n == hands)
             walk.spread.push_back({n, Percentiles(now, window, ruined)});
     }
+    walk.ahead = rose + chances[hands % 2].Sum(std::max(window.low, start + 1), window.high);
     return walk;
 }
 

@@ -42,6 +42,7 @@ struct LevelSpread {
 struct SessionWalk {
     std::vector<double> ruinedByHand; // [n]: ruined within n hands
     std::vector<LevelSpread> spread;  // after 0 hands, every `sampleEvery` hands, and at the end
+    double ahead = 0;                 // above the start after the last hand
 };
 
 struct RiskWalk {

@@ -1,5 +1,6 @@
 #include "game/AdvisorTables.h"
 
+#include "engine/ChartPlay.h"
 #include "engine/Evaluator.h"
 
 #include <QCoreApplication>
@@ -13,6 +14,11 @@ std::shared_ptr<AdvisorTables>& SharedSlot()
 {
     static std::shared_ptr<AdvisorTables> slot;
     return slot;
+}
+
+StrategyChart ChartOf(const ChartDeals& deals, const PayTable& pays, int bet)
+{
+    return GenerateChart(deals, deals.Price(PayVectorFor(pays, bet)));
 }
 
 } // namespace
@@ -70,9 +76,13 @@ QFuture<ReturnTable> AdvisorTables::Odds(const PayTable& pays, int bet) const
 
 QFuture<StrategyChart> AdvisorTables::Chart(const PayTable& pays, int bet) const
 {
-    return QtConcurrent::run([deals = Deals(), pays, bet]() mutable {
-        const ChartDeals& walked = *deals.result();
-        return GenerateChart(walked, walked.Price(PayVectorFor(pays, bet)));
+    return QtConcurrent::run([deals = Deals(), pays, bet]() mutable { return ChartOf(*deals.result(), pays, bet); });
+}
+
+QFuture<ReturnTable> AdvisorTables::ChartPlay(const PayTable& pays, int bet) const
+{
+    return QtConcurrent::run([deals = Deals(), analyzer = analyzer_, pays, bet]() mutable {
+        return ChartPlayTable(*analyzer.result(), ChartOf(*deals.result(), pays, bet).lines, pays, bet);
     });
 }
 

@@ -40,6 +40,9 @@ public:
     QFuture<ReturnTable> Odds(const PayTable& pays, int bet) const;
     // The strategy chart of `pays` at `bet`, likewise.
     QFuture<StrategyChart> Chart(const PayTable& pays, int bet) const;
+    // How often each final hand comes up when every deal is held as the
+    // strategy chart of `pays` at `bet` says, likewise.
+    QFuture<ReturnTable> ChartPlay(const PayTable& pays, int bet) const;
     // The royal flush pay at which `pays` breaks even, likewise.
     QFuture<std::optional<BreakEvenRoyal>> BreakEven(const PayTable& pays) const;
     // Blocks until everything is built.

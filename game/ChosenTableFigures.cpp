@@ -4,13 +4,14 @@
 
 namespace vel {
 
-void ChosenTableFigures::Follow(const PayTable& pays, int bet, bool breakEven)
+void ChosenTableFigures::Follow(const PayTable& pays, int bet, bool breakEven, bool chartPlay)
 {
-    if (tables_ && pays == followed_.pays && bet == followed_.bet && breakEven == followed_.breakEven)
+    if (tables_ && pays == followed_.pays && bet == followed_.bet && breakEven == followed_.breakEven
+        && chartPlay == followed_.chartPlay)
         return;
     if (!tables_)
         tables_ = AdvisorTables::Shared();
-    followed_ = {pays, bet, breakEven};
+    followed_ = {pays, bet, breakEven, chartPlay};
     StartMissingWork();
     emit changed();
 }
@@ -20,6 +21,13 @@ std::optional<std::optional<BreakEvenRoyal>> ChosenTableFigures::BreakEven() con
     if (!followed_.breakEven)
         return std::nullopt;
     return breakEven_.For(followed_);
+}
+
+std::optional<ReturnTable> ChosenTableFigures::ChartPlay() const
+{
+    if (!followed_.chartPlay)
+        return std::nullopt;
+    return chartPlay_.For(followed_);
 }
 
 RankedHolds ChosenTableFigures::Analyze(const Hand& dealt) const
@@ -35,6 +43,9 @@ void ChosenTableFigures::StartMissingWork()
     StartWork(chart_, [](const AdvisorTables& tables, const Request& asked) { return tables.Chart(asked.pays, asked.bet); });
     if (followed_.breakEven)
         StartWork(breakEven_, [](const AdvisorTables& tables, const Request& asked) { return tables.BreakEven(asked.pays); });
+    if (followed_.chartPlay)
+        StartWork(chartPlay_,
+                  [](const AdvisorTables& tables, const Request& asked) { return tables.ChartPlay(asked.pays, asked.bet); });
 }
 
 // Work that ends for a table no longer followed starts the work for the

@@ -17,7 +17,7 @@ class AdvisorTables;
 
 // The figures of the one pay table and bet the advisor's pages show, worked
 // out in the background: the odds of perfect play, the strategy chart and,
-// when asked for, the break-even royal. A figure is given only for the table
+// when asked for, the break-even royal and the odds of the chart's play. A figure is given only for the table
 // followed now; work for a table followed before is dropped as it ends, and
 // at most one piece of work of each kind runs at a time, so that typing
 // never piles work up.
@@ -27,8 +27,9 @@ public:
     using QObject::QObject;
 
     // Follows `pays` at `bet` (1..5); the break-even royal is worked out only
-    // when `breakEven`. The first call builds the advisor's tables.
-    void Follow(const PayTable& pays, int bet, bool breakEven);
+    // when `breakEven`, the chart's play only when `chartPlay`. The first
+    // call builds the advisor's tables.
+    void Follow(const PayTable& pays, int bet, bool breakEven, bool chartPlay = false);
     const PayTable& Pays() const { return followed_.pays; }
     int Bet() const { return followed_.bet; }
 
@@ -38,6 +39,9 @@ public:
     // None while being worked out or when not asked for; the royal inside is
     // none when no royal pay makes the table break even.
     std::optional<std::optional<BreakEvenRoyal>> BreakEven() const;
+    // How often each final hand comes up playing the chart; none while being
+    // worked out or when not asked for.
+    std::optional<ReturnTable> ChartPlay() const;
     // Every hold of `dealt` at the table followed, best first.
     RankedHolds Analyze(const Hand& dealt) const;
 
@@ -50,6 +54,7 @@ private:
         PayTable pays;
         int bet = MaxBet;
         bool breakEven = false;
+        bool chartPlay = false;
     };
     template <typename Figure>
     struct Work {
@@ -77,6 +82,7 @@ private:
     Work<ReturnTable> odds_{true};
     Work<StrategyChart> chart_{true};
     Work<std::optional<BreakEvenRoyal>> breakEven_{false};
+    Work<ReturnTable> chartPlay_{true};
 };
 
 } // namespace vel

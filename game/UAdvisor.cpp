@@ -1,6 +1,7 @@
 #include "game/UAdvisor.h"
 
 #include "game/AdvisorAnyHand.h"
+#include "game/AdvisorBankroll.h"
 #include "game/AdvisorChart.h"
 #include "game/ChosenTableFigures.h"
 #include "game/AdvisorOdds.h"
@@ -35,7 +36,7 @@ QString Intro()
 }
 
 // The pages, in the order of their tabs.
-enum Page { HandPage, OddsPage, ChartPage, AnyHandPage };
+enum Page { HandPage, OddsPage, ChartPage, AnyHandPage, BankrollPage };
 
 } // namespace
 
@@ -82,6 +83,9 @@ TAdvisorForm::TAdvisorForm(QWidget* mainWindow, vel::AdvisorSession& session)
     setMinimumSize(Scaled(300), Scaled(360));
     connect(&session_, &vel::AdvisorSession::adviceChanged, this, &TAdvisorForm::ShowAdvice);
     connect(&session_, &vel::AdvisorSession::ledgerChanged, this, &TAdvisorForm::ShowLedger);
+    // The credit moves as a hand is dealt and as it is paid.
+    connect(&session_, &vel::AdvisorSession::adviceChanged, this, &TAdvisorForm::ShowTableCredit);
+    connect(&session_, &vel::AdvisorSession::ledgerChanged, this, &TAdvisorForm::ShowTableCredit);
     connect(&session_, &vel::AdvisorSession::perfectPlayChanged, this, &TAdvisorForm::ShowPerfectPlay);
     connect(&session_, &vel::AdvisorSession::payTableChanged, this, &TAdvisorForm::TableInForceChanged);
     connect(&session_, &vel::AdvisorSession::adviceChanged, this, &TAdvisorForm::ShowFigures);
@@ -141,11 +145,16 @@ void TAdvisorForm::CreateControls()
     AddPage(chartPage_, tr("Chart"));
     anyHandPage_ = new TAnyHandPage(*figures_, pages_);
     AddPage(anyHandPage_, tr("Any Hand"));
+    bankrollPage_ = new TBankrollPage(*figures_, pages_);
+    AddPage(bankrollPage_, tr("Bankroll"));
     connect(tabs_, &QTabBar::currentChanged, pages_, &QStackedWidget::setCurrentIndex);
     connect(tabs_, &QTabBar::currentChanged, this, [this](int page) {
         choice_->setVisible(page != HandPage);
-        choice_->SetEditorShown(page != AnyHandPage); // the cards and their holds need the room
+        // The cards and their holds, and the graph, need the room.
+        choice_->SetEditorShown(page != AnyHandPage && page != BankrollPage);
+        FollowChoice(); // the chart's play is worked out only for the bankroll page
     });
+    connect(bankrollPage_, &TBankrollPage::playChosen, this, &TAdvisorForm::FollowChoice);
     choice_->hide();
     auto* paneLayout = new QVBoxLayout(pane);
     paneLayout->addWidget(choice_);
@@ -231,6 +240,7 @@ void TAdvisorForm::showEvent(QShowEvent* event)
     TPointerform::showEvent(event);
     session_.SetFollowing(true);
     ShowLedger();
+    ShowTableCredit();
     FollowChoice();
     ShowFigures();
 }
@@ -297,6 +307,11 @@ void TAdvisorForm::ShowLedger()
     }
 }
 
+void TAdvisorForm::ShowTableCredit()
+{
+    bankrollPage_->SetTableCredit(session_.Round().State().Credit);
+}
+
 void TAdvisorForm::ShowPerfectPlay()
 {
     if (!isVisible())
@@ -329,7 +344,7 @@ void TAdvisorForm::TableInForceChanged()
 void TAdvisorForm::FollowChoice()
 {
     if (isVisible())
-        figures_->Follow(choice_->Pays(), choice_->Bet(), choice_->OwnTable());
+        figures_->Follow(choice_->Pays(), choice_->Bet(), choice_->OwnTable(), bankrollPage_->WantsChartPlay());
 }
 
 // The chart marks the line of the hand waiting for the draw, its holds

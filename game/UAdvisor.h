@@ -14,6 +14,7 @@ class QStackedWidget;
 class QTabBar;
 class QTableWidget;
 class TAnyHandPage;
+class TBankrollPage;
 class TChartPage;
 class THoldsTable;
 class TOddsPage;
@@ -31,7 +32,8 @@ QRect AdvisorFrame(const QRect& tableFrame, const QSize& wanted, const QSize& sm
 // The strategy advisor's window: every hold of the dealt hand ranked by its
 // exact expected return, the game's cost of mistakes and the warning setting;
 // then, for the pay table in force or any other the player chooses, the
-// exact odds, the strategy chart and the holds of any hand. It shows an
+// exact odds, the strategy chart, the holds of any hand and the bankroll a
+// session needs. It shows an
 // `AdvisorSession`, and only while it is open; it opens beside the table
 // without taking the keyboard from it.
 class TAdvisorForm : public TPointerform {
@@ -70,6 +72,7 @@ private:
     void LayOutControls(QWidget* page, QGroupBox* ledgerGroup);
     void ShowAdvice();
     void ShowLedger();
+    void ShowTableCredit();
     void ShowPerfectPlay();
     void AnalyseOnAnyHand();
     void TableInForceChanged();
@@ -93,5 +96,6 @@ private:
     TOddsPage* oddsPage_ = nullptr;
     TChartPage* chartPage_ = nullptr;
     TAnyHandPage* anyHandPage_ = nullptr;
+    TBankrollPage* bankrollPage_ = nullptr;
     bool placed_ = false;
 };

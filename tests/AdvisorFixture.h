@@ -173,7 +173,7 @@ inline const vel::HoldResult& HoldOf(const vel::RankedHolds& holds, unsigned mas
 }
 
 // The advisor's pages, in the order of their tabs.
-enum Page { HandPage, OddsPage, ChartPage, AnyHandPage };
+enum Page { HandPage, OddsPage, ChartPage, AnyHandPage, BankrollPage };
 
 inline void ShowPage(TAdvisorForm& advisor, Page page)
 {

@@ -31,6 +31,7 @@ private slots:
     void onlyTheLastTableFollowedIsGiven();
     void breakEvenOnlyWhenAskedFor();
     void holdsAtTheTableFollowed();
+    void chartPlayOnlyWhenAskedFor();
 };
 
 void AdvisorFiguresTest::onlyTheLastTableFollowedIsGiven()
@@ -104,6 +105,25 @@ void AdvisorFiguresTest::holdsAtTheTableFollowed()
         QCOMPARE(holds[i].totalCredits, direct[i].totalCredits);
     }
     QCOMPARE(holds[0].expectedCredits, 3.0 * 40); // the four kings, paid 40 per credit
+}
+
+// The chart's play, counted over every deal, against the chart's return
+// that the chart search scores its own way.
+void AdvisorFiguresTest::chartPlayOnlyWhenAskedFor()
+{
+    const PayTable eightFive = PayTable::ForSchedule(3);
+    ChosenTableFigures figures;
+    figures.Follow(eightFive, 2, false);
+    QTRY_VERIFY_WITH_TIMEOUT(figures.Odds() && figures.Chart(), 60000);
+    QVERIFY(!figures.ChartPlay());
+    figures.Follow(eightFive, 2, false, true);
+    QTRY_VERIFY_WITH_TIMEOUT(figures.ChartPlay(), 60000);
+    const ReturnTable chartPlay = *figures.ChartPlay();
+    QVERIFY(std::abs(chartPlay.Return() - figures.Chart()->chartReturn) < 1e-12);
+    QVERIFY(chartPlay.Return() < figures.Odds()->Return());
+    QCOMPARE(chartPlay.pays, figures.Odds()->pays);
+    figures.Follow(eightFive, 2, false);
+    QVERIFY(!figures.ChartPlay());
 }
 
 QTEST_MAIN(AdvisorFiguresTest)

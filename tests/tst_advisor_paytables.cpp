@@ -263,6 +263,10 @@ void AdvisorPayTablesTest::keyboardReachesEveryControl_data()
     QTest::newRow("chart of a schedule") << int(ChartPage) << "9 / 5" << QStringList{"PayTableList", "PayTableBet", "ChartTable"};
     QTest::newRow("any hand, in force") << int(AnyHandPage) << "In force: 8 / 6 - Med Pay"
                                         << QStringList{"PayTableList", "AnyHandBox", "Two of Clubs", "AnyHandHolds"};
+    QTest::newRow("bankroll of a schedule")
+        << int(BankrollPage) << "9 / 5"
+        << QStringList{"PayTableList", "PayTableBet", "BankrollCredit", "BankrollHands", "BankrollPerfectPlay",
+                       "BankrollGraph"};
 }
 
 void AdvisorPayTablesTest::keyboardReachesEveryControl()
@@ -323,7 +327,9 @@ void AdvisorPayTablesTest::shortcutsDoNotClash()
         if (const QKeySequence key = QKeySequence::mnemonic(text); !key.isEmpty())
             keys << key.toString();
     }
-    QCOMPARE(keys.size(), 9); // Hold These, Analyse, Warn; pay table, bet, name, Keep, Delete; cards
+    // Hold These, Analyse, Warn; pay table, bet, name, Keep, Delete; cards;
+    // credit, hands, perfect play, the chart's play
+    QCOMPARE(keys.size(), 13);
     QCOMPARE(QSet<QString>(keys.begin(), keys.end()).size(), keys.size());
 }
 

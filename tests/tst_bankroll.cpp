@@ -58,6 +58,15 @@ CreditPercentiles PercentilesOf(const CreditDistribution& credits)
     return percentiles;
 }
 
+// The chance of ending with more than `start` credits.
+double AboveOf(const CreditDistribution& credits, int start)
+{
+    double above = 0;
+    for (auto credit = credits.upper_bound(start); credit != credits.end(); ++credit)
+        above += credit->second;
+    return above;
+}
+
 double MeanOf(const CreditDistribution& credits)
 {
     double mean = 0;
@@ -194,6 +203,7 @@ void BankrollTest::everySequenceOfHands()
     QVERIFY(std::abs(figures.riskOfRuin - sequences.ruinedByHand.back()) < 1e-12);
     QVERIFY(std::abs(figures.royalWithinHands - sequences.royal) < 1e-12);
     QVERIFY(std::abs(figures.meanCredit - MeanOf(sequences.credits)) < 1e-9);
+    QVERIFY(std::abs(figures.finishAhead - AboveOf(sequences.credits, credit)) < 1e-12);
     QCOMPARE(figures.creditPercentiles, PercentilesOf(sequences.credits));
 }
 
@@ -233,6 +243,8 @@ void BankrollTest::walkWrittenDown()
     const CreditDistribution end = WalkWrittenDown(up, credit, bet, hands);
     QCOMPARE(figures.creditPercentiles, PercentilesOf(end));
     QVERIFY(std::abs(figures.meanCredit - MeanOf(end)) < 1e-8 * credit);
+    QVERIFY2(std::abs(figures.finishAhead - AboveOf(end, credit)) < 1e-10,
+             qPrintable(QString::number(figures.finishAhead, 'g', 15)));
     QCOMPARE(figures.royalWithinHands, 0.0);
     QCOMPARE(figures.royalBeforeRuin, 0.0);
 }

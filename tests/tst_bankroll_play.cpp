@@ -71,6 +71,7 @@ private:
 struct SessionTally {
     int ruined = 0;
     int royals = 0;           // sessions with at least one royal flush
+    int ahead = 0;            // sessions that end above their start
     std::vector<int> credits; // at the end, ascending
 };
 
@@ -100,6 +101,7 @@ SessionTally PlaySessions(const HoldAnalyzer& analyzer, const BankrollQuestion& 
         }
         tally.ruined += credit < question.bet;
         tally.royals += royal;
+        tally.ahead += credit > question.credit;
         tally.credits.push_back(credit);
     }
     std::sort(tally.credits.begin(), tally.credits.end());
@@ -129,6 +131,7 @@ QStringList Printed(const BankrollFigures& figures, int hands)
     for (std::size_t target = 0; target < RuinRiskTargets.size(); ++target)
         lines << QString::asprintf("Credit for %.0f%% risk: %d", RuinRiskTargets[target] * 100,
                                    figures.creditForRisk[target]);
+    lines << QString::asprintf("Finish ahead: %.4f%%", figures.finishAhead * 100);
     return lines;
 }
 
@@ -174,6 +177,8 @@ void BankrollPlayTest::sessionsThroughTheRoundAgree()
              qPrintable(QString::number(tally.ruined)));
     QVERIFY2(WithinInterval(double(tally.royals) / Sessions, exact.royalWithinHands, Sessions),
              qPrintable(QString::number(tally.royals)));
+    QVERIFY2(WithinInterval(double(tally.ahead) / Sessions, exact.finishAhead, Sessions),
+             qPrintable(QString::number(tally.ahead)));
     double sum = 0, squares = 0;
     for (int credit : tally.credits) {
         sum += credit;

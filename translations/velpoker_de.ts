@@ -583,6 +583,10 @@
         <source>Take this hand to the Any Hand page, to try it with other pay tables</source>
         <translation>Diese Hand auf die Seite Jede Hand übernehmen, um sie mit anderen Auszahlungstabellen zu prüfen</translation>
     </message>
+    <message>
+        <source>Bankroll</source>
+        <translation>Bankroll</translation>
+    </message>
 </context>
 <context>
     <name>TAnyHandPage</name>
@@ -629,6 +633,152 @@
     <message>
         <source>Working out the strategy chart...</source>
         <translation>Die Strategietabelle wird berechnet...</translation>
+    </message>
+</context>
+<context>
+    <name>TBankrollGraph</name>
+    <message>
+        <source>Credit: median</source>
+        <translation>Kredit: Median</translation>
+    </message>
+    <message>
+        <source>Credit: %1%</source>
+        <translation>Kredit: %1 %</translation>
+    </message>
+    <message>
+        <source>Graph of the session</source>
+        <translation>Grafik der Sitzung</translation>
+    </message>
+    <message>
+        <source>Hands played</source>
+        <translation>Gespielte Hände</translation>
+    </message>
+    <message>
+        <source>Run out (%)</source>
+        <translation>Pleite (%)</translation>
+    </message>
+    <message>
+        <source>Credit</source>
+        <translation>Kredit</translation>
+    </message>
+    <message>
+        <source>Run out by this hand</source>
+        <translation>Pleite bis zu dieser Hand</translation>
+    </message>
+    <message>
+        <source>Red: the chance of having run out by each hand. Blue: the credit along the way, its median bold, the middle half between the plain lines, nine in ten sessions between the dashed ones.</source>
+        <translation>Rot: die Chance, bis zu jeder Hand pleite zu sein. Blau: der Kredit im Verlauf, der Median fett, die mittlere Hälfte zwischen den durchgezogenen Linien, neun von zehn Sitzungen zwischen den gestrichelten.</translation>
+    </message>
+    <message>
+        <source>%1% by hand %2</source>
+        <translation>%1 % bis Hand %2</translation>
+    </message>
+    <message>
+        <source>Chance of having run out: %1. Median credit after hand %2: %3.</source>
+        <translation>Chance, pleite zu sein: %1. Median des Kredits nach Hand %2: %3.</translation>
+    </message>
+</context>
+<context>
+    <name>TBankrollPage</name>
+    <message>
+        <source>The bet must be 1 to %1 credits.</source>
+        <translation>Der Einsatz muss 1 bis %1 Credits betragen.</translation>
+    </message>
+    <message>
+        <source>A credit of %1 does not cover the bet of %2: the session could not start.</source>
+        <translation>Ein Kredit von %1 deckt den Einsatz von %2 nicht: Die Sitzung könnte nicht beginnen.</translation>
+    </message>
+    <message>
+        <source>The credit can be at most %1.</source>
+        <translation>Der Kredit kann höchstens %1 betragen.</translation>
+    </message>
+    <message>
+        <source>The session needs at least one hand.</source>
+        <translation>Die Sitzung braucht mindestens eine Hand.</translation>
+    </message>
+    <message>
+        <source>The session can be at most %1 hands.</source>
+        <translation>Die Sitzung kann höchstens %1 Hände lang sein.</translation>
+    </message>
+    <message>
+        <source>These pays give no figures for a session.</source>
+        <translation>Diese Auszahlungen ergeben keine Zahlen für eine Sitzung.</translation>
+    </message>
+    <message>
+        <source>These pays spread the credit too far to follow over %1 hands.</source>
+        <translation>Diese Auszahlungen streuen den Kredit zu weit, um ihn über %1 Hände zu verfolgen.</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Angehalten.</translation>
+    </message>
+    <message>
+        <source>Credit to start with</source>
+        <translation>Kredit zu Beginn</translation>
+    </message>
+    <message>
+        <source>Hands to play</source>
+        <translation>Zu spielende Hände</translation>
+    </message>
+    <message>
+        <source>C&amp;redit:</source>
+        <translation>K&amp;redit:</translation>
+    </message>
+    <message>
+        <source>&amp;Hands:</source>
+        <translation>Hän&amp;de:</translation>
+    </message>
+    <message>
+        <source>&amp;Perfect play</source>
+        <translation>&amp;Perfektes Spiel</translation>
+    </message>
+    <message>
+        <source>By the &amp;strategy chart</source>
+        <translation>Nach der &amp;Strategietabelle</translation>
+    </message>
+    <message>
+        <source>Every hand held as the first matching line of the chart says, as people play</source>
+        <translation>Jede Hand so gehalten, wie die erste passende Zeile der Tabelle sagt, wie Menschen spielen</translation>
+    </message>
+    <message>
+        <source>Working out the figures...</source>
+        <translation>Die Zahlen werden berechnet...</translation>
+    </message>
+    <message>
+        <source>median</source>
+        <translation>Median</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Risk of ruin within %1 hands:</source>
+        <translation>Risiko der Pleite in %1 Händen:</translation>
+    </message>
+    <message>
+        <source>Royal flush within %1 hands:</source>
+        <translation>Royal Flush in %1 Händen:</translation>
+    </message>
+    <message>
+        <source>Royal flush before ruin:</source>
+        <translation>Royal Flush vor der Pleite:</translation>
+    </message>
+    <message>
+        <source>Finish ahead after %1 hands:</source>
+        <translation>Im Plus nach %1 Händen:</translation>
+    </message>
+    <message>
+        <source>Credit after %1 hands:</source>
+        <translation>Kredit nach %1 Händen:</translation>
+    </message>
+    <message>
+        <source>Mean credit after %1 hands:</source>
+        <translation>Mittlerer Kredit nach %1 Händen:</translation>
+    </message>
+    <message>
+        <source>Credit for a risk of ruin of %1:</source>
+        <translation>Kredit für ein Pleiterisiko von %1:</translation>
     </message>
 </context>
 <context>

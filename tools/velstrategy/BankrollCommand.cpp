@@ -32,6 +32,7 @@ void Print(const BankrollFigures& figures, int hands)
                 static_cast<long long>(credit[4]), figures.meanCredit);
     for (std::size_t target = 0; target < RuinRiskTargets.size(); ++target)
         std::printf("Credit for %.0f%% risk: %d\n", RuinRiskTargets[target] * 100, figures.creditForRisk[target]);
+    std::printf("Finish ahead: %.4f%%\n", figures.finishAhead * 100);
 }
 
 } // namespace
