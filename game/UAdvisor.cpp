@@ -83,9 +83,7 @@ TAdvisorForm::TAdvisorForm(QWidget* mainWindow, vel::AdvisorSession& session)
     setMinimumSize(Scaled(300), Scaled(360));
     connect(&session_, &vel::AdvisorSession::adviceChanged, this, &TAdvisorForm::ShowAdvice);
     connect(&session_, &vel::AdvisorSession::ledgerChanged, this, &TAdvisorForm::ShowLedger);
-    // The credit moves as a hand is dealt and as it is paid.
-    connect(&session_, &vel::AdvisorSession::adviceChanged, this, &TAdvisorForm::ShowTableCredit);
-    connect(&session_, &vel::AdvisorSession::ledgerChanged, this, &TAdvisorForm::ShowTableCredit);
+    connect(&session_.Round(), &vel::TableRound::creditChanged, this, &TAdvisorForm::ShowTableCredit);
     connect(&session_, &vel::AdvisorSession::perfectPlayChanged, this, &TAdvisorForm::ShowPerfectPlay);
     connect(&session_, &vel::AdvisorSession::payTableChanged, this, &TAdvisorForm::TableInForceChanged);
     connect(&session_, &vel::AdvisorSession::adviceChanged, this, &TAdvisorForm::ShowFigures);
