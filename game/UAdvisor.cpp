@@ -307,6 +307,8 @@ void TAdvisorForm::ShowLedger()
 
 void TAdvisorForm::ShowTableCredit()
 {
+    if (!isVisible())
+        return;
     bankrollPage_->SetTableCredit(session_.Round().State().Credit);
 }
 
