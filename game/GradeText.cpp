@@ -1,6 +1,7 @@
 #include "game/GradeText.h"
 
-#include "game/HoldsTable.h"
+#include "game/AdvisorSession.h"
+#include "game/TableWidgets.h"
 #include "views/EngineText.h"
 
 #include <QCoreApplication>
@@ -19,7 +20,7 @@ class Grade {
 
 QString SpokenHold(const vel::Hand& dealt, unsigned holdMask)
 {
-    const QStringList names = CardNames(dealt, holdMask);
+    const QStringList names = vel::CardTexts(dealt, holdMask, CardName);
     if (names.isEmpty())
         return Grade::tr("draw five new cards");
     if (names.size() == 1)

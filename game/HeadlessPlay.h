@@ -25,8 +25,8 @@ using HoldChooser = std::function<unsigned(const Hand& dealt)>;
 // will bring: a game that never runs out, for measuring long games.
 unsigned SightedHold(const TableRound& round);
 
-// Deals, holds, draws and settles one hand at full speed, then offers the
-// next bet, or starts a new game of 100 credits when the credit ran out.
+// Deals, holds and draws one hand on a round that goes straight on, and
+// answers the game-over question with a new game of 100 credits.
 HandOutcome PlayHand(TableRound& round, const HoldChooser& choose);
 
 } // namespace vel

@@ -80,16 +80,18 @@ TAdvisorForm::TAdvisorForm(QWidget* mainWindow, vel::AdvisorSession& session)
     setMinimumSize(Scaled(300), Scaled(360));
     connect(&session_, &vel::AdvisorSession::adviceChanged, this, &TAdvisorForm::ShowAdvice);
     connect(&session_, &vel::AdvisorSession::ledgerChanged, this, &TAdvisorForm::ShowLedger);
-    // The credit moves as a hand is dealt and as it is paid.
-    connect(&session_, &vel::AdvisorSession::adviceChanged, this, &TAdvisorForm::ShowTableCredit);
-    connect(&session_, &vel::AdvisorSession::ledgerChanged, this, &TAdvisorForm::ShowTableCredit);
+    connect(&session_.Round(), &vel::TableRound::creditChanged, this, &TAdvisorForm::ShowTableCredit);
     connect(&session_, &vel::AdvisorSession::perfectPlayChanged, this, &TAdvisorForm::ShowPerfectPlay);
     connect(&session_, &vel::AdvisorSession::payTableChanged, this, &TAdvisorForm::TableInForceChanged);
     connect(&session_, &vel::AdvisorSession::adviceChanged, this, &TAdvisorForm::ShowFigures);
-    connect(&session_, &vel::AdvisorSession::warnCostlyDrawChanged, warnBox_, &QCheckBox::setChecked);
     connect(choice_, &TPayTableChoice::chosen, this, &TAdvisorForm::FollowChoice);
     connect(choice_, &TPayTableChoice::keptTablesChanged, this, &TAdvisorForm::keptPayTablesChanged);
     connect(figures_, &vel::ChosenTableFigures::changed, this, &TAdvisorForm::ShowFigures);
+}
+
+void TAdvisorForm::ShowWarnCostlyDraw(bool warn)
+{
+    warnBox_->setChecked(warn);
 }
 
 void TAdvisorForm::ShowBesideTable()
@@ -189,9 +191,8 @@ QWidget* TAdvisorForm::CreateHandPage()
     connect(analyseButton_, &QPushButton::clicked, this, &TAdvisorForm::AnalyseOnAnyHand);
     warnBox_ = new QCheckBox(tr("&Warn before a costly draw"), page);
     warnBox_->setObjectName(QStringLiteral("WarnCostlyDrawBox"));
-    warnBox_->setChecked(session_.WarnCostlyDraw());
     // Toggled, not clicked: a screen reader's toggle action must count too.
-    connect(warnBox_, &QCheckBox::toggled, &session_, &vel::AdvisorSession::SetWarnCostlyDraw);
+    connect(warnBox_, &QCheckBox::toggled, this, &TAdvisorForm::warnCostlyDrawToggled);
 
     perfectPlayLabel_ = new QLabel(page);
     perfectPlayLabel_->setObjectName(QStringLiteral("PerfectPlayLabel"));
@@ -233,7 +234,6 @@ void TAdvisorForm::LayOutControls(QWidget* page, QGroupBox* ledgerGroup)
 void TAdvisorForm::showEvent(QShowEvent* event)
 {
     TPointerform::showEvent(event);
-    warnBox_->setChecked(session_.WarnCostlyDraw());
     session_.SetFollowing(true);
     ShowLedger();
     ShowTableCredit();
@@ -267,7 +267,7 @@ void TAdvisorForm::ShowAdvice()
     shownHand_ = dealt;
     const QString heading = waiting ? tr("Your hand: %1") : tr("Last hand as dealt: %1");
     handLabel_->setText(heading.arg(vel::HoldHtml(dealt, vel::AllPlaces)));
-    handLabel_->setAccessibleName(heading.arg(CardNames(dealt, vel::AllPlaces).join(QStringLiteral(", "))));
+    handLabel_->setAccessibleName(heading.arg(CardNames(dealt, vel::AllPlaces)));
     const vel::HoldResult& best = advice->Best();
     if (waiting) {
         const QString advice = tr("Best hold: %1, worth %2 credits on average.");
@@ -275,7 +275,7 @@ void TAdvisorForm::ShowAdvice()
         adviceLabel_->setAccessibleName(
             advice.arg(SpokenHold(dealt, best.holdMask), vel::Credits(best.expectedCredits)));
     } else {
-        const double cost = best.expectedCredits - advice->Hold(*advice->playedMask).expectedCredits;
+        const double cost = advice->Cost(*advice->playedMask);
         adviceLabel_->setText(cost < vel::AdvisorSession::CostlyLoss
                                   ? tr("You played the best hold.")
                                   : tr("Your hold gave up %1 credits against %2.")
@@ -307,6 +307,8 @@ void TAdvisorForm::ShowLedger()
 
 void TAdvisorForm::ShowTableCredit()
 {
+    if (!isVisible())
+        return;
     bankrollPage_->SetTableCredit(session_.Round().State().Credit);
 }
 

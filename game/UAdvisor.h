@@ -53,6 +53,9 @@ public:
     void ShowBesideTable();
 
     const vel::AdvisorLedger& Ledger() const { return session_.Ledger(); }
+    // The box shows the table's warning setting; the player's toggles go
+    // back to the table.
+    void ShowWarnCostlyDraw(bool warn);
     // Blocks until the background tables and returns exist.
     void WaitForTables() const { session_.WaitForTables(); }
     // The pay tables the player keeps, as the settings file lists them.
@@ -64,6 +67,7 @@ public:
 
 signals:
     void keptPayTablesChanged(const std::vector<vel::KeptPayTable>& tables);
+    void warnCostlyDrawToggled(bool warn);
 
 protected:
     void showEvent(QShowEvent* event) override;

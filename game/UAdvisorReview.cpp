@@ -66,7 +66,7 @@ void TAdvisorForm::ShowGradedHand(const vel::GradedHand& hand)
     const QString order = QLocale().toString(hand.order);
     shownHand_ = dealt;
     handLabel_->setText(heading.arg(order, vel::HoldHtml(dealt, vel::AllPlaces)));
-    handLabel_->setAccessibleName(heading.arg(order, CardNames(dealt, vel::AllPlaces).join(QStringLiteral(", "))));
+    handLabel_->setAccessibleName(heading.arg(order, CardNames(dealt, vel::AllPlaces)));
     adviceLabel_->setText(tr("Your hold gave up %1 credits against %2.")
                               .arg(vel::Credits(hand.Cost()), vel::HoldHtml(dealt, hand.advice.Best().holdMask)));
     adviceLabel_->setAccessibleName(QString());
