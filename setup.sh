@@ -17,9 +17,11 @@ test) targets=() ;;
 esac
 
 # The translations are compiled with Qt's Linguist tools; Qt's own translations
-# put the player's language on the standard buttons.
+# put the player's language on the standard buttons; Qt Charts draws the
+# advisor's graph of the game (its CMake files need Qt's OpenGL ones, which
+# Debian's qt6-charts-dev does not pull in).
 packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-multimedia-dev
-          qt6-charts-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgl-dev fonts-liberation2)
+          qt6-charts-dev libqt6opengl6-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgl-dev fonts-liberation2)
 # The tests also render the printed page, validate the desktop files, record
 # the sounds on a private sound server, frame the windows under a window
 # manager on a private X server (with the accessibility bus for the screen

@@ -30,7 +30,7 @@ MatchedLine MatchLine(const vel::StrategyChart& chart, const vel::HandAdvice& ad
     QString text = TChartPage::tr("Line %1 matches: %2.")
                        .arg(QLocale().toString(row + 1), vel::HoldHtml(advice.dealt, match.holdMask));
     const vel::HoldResult& best = advice.Best();
-    const double cost = best.expectedCredits - advice.Hold(match.holdMask).expectedCredits;
+    const double cost = advice.Cost(match.holdMask);
     if (best.holdMask != match.holdMask && cost > 1e-9) {
         text += TChartPage::tr(" The best hold is %1, worth %2 credits more.")
                     .arg(vel::HoldHtml(advice.dealt, best.holdMask), vel::Credits(cost));

@@ -21,16 +21,6 @@ bool IsRed(Card card)
     return SuitOf(card) == 1 || SuitOf(card) == 2; // diamonds, hearts
 }
 
-QStringList HeldCards(const Hand& dealt, unsigned holdMask, const std::function<QString(Card)>& text)
-{
-    QStringList cards;
-    for (std::size_t place = 0; place < dealt.size(); ++place) {
-        if (holdMask >> place & 1)
-            cards << text(dealt[place]);
-    }
-    return cards;
-}
-
 // The rank as the card's corner shows it; the court cards' letters are the
 // player's language's.
 QString CornerIndex(Card card)
@@ -52,6 +42,16 @@ QString CardSymbol(Card card)
     return CornerIndex(card) + QChar(SuitSymbols[SuitOf(card)]);
 }
 
+QStringList CardTexts(const Hand& hand, unsigned holdMask, const std::function<QString(Card)>& text)
+{
+    QStringList cards;
+    for (std::size_t place = 0; place < hand.size(); ++place) {
+        if (holdMask >> place & 1)
+            cards << text(hand[place]);
+    }
+    return cards;
+}
+
 QString TypedCard(Card card)
 {
     const QString rank = RankLetter(card) == 'T' ? QStringLiteral("10") : QString(QLatin1Char(RankLetter(card)));
@@ -62,14 +62,14 @@ QString HoldText(const Hand& dealt, unsigned holdMask)
 {
     if (holdMask == 0)
         return AdvisorSession::tr("Draw five new cards");
-    return HeldCards(dealt, holdMask, CardSymbol).join(QLatin1Char(' '));
+    return CardTexts(dealt, holdMask, CardSymbol).join(QLatin1Char(' '));
 }
 
 QString HoldHtml(const Hand& dealt, unsigned holdMask)
 {
     if (holdMask == 0)
         return HoldText(dealt, 0);
-    return HeldCards(dealt, holdMask, [](Card card) {
+    return CardTexts(dealt, holdMask, [](Card card) {
                return IsRed(card) ? QStringLiteral("<span style=\"color:%1\">%2</span>").arg(RedSuitColor, CardSymbol(card))
                                   : CardSymbol(card);
            })
@@ -109,7 +109,7 @@ void AdvisorSession::SetFollowing(bool following)
         tables_ = AdvisorTables::Shared();
         returnsWatcher_.setFuture(tables_->Returns());
     }
-    if (round_.State().CanHold)
+    if (round_.CanHold())
         AdviceForTable(); // the hand on the table, dealt while the advisor was closed
     emit adviceChanged();
     emit perfectPlayChanged();
@@ -137,21 +137,13 @@ void AdvisorSession::ScheduleOrBetChanged()
     emit payTableChanged();
 }
 
-void AdvisorSession::SetWarnCostlyDraw(bool warn)
-{
-    if (warnCostlyDraw_ == warn)
-        return;
-    warnCostlyDraw_ = warn;
-    emit warnCostlyDrawChanged(warn);
-}
-
 std::optional<QString> AdvisorSession::CostlyDrawWarning()
 {
-    if (!warnCostlyDraw_ || !round_.State().CanHold)
+    if (!round_.CanHold())
         return std::nullopt;
     const HandAdvice& advice = AdviceForTable();
     const HoldResult& best = advice.Best();
-    const double cost = best.expectedCredits - advice.Hold(HeldMask()).expectedCredits;
+    const double cost = advice.Cost(round_.HeldMask());
     if (cost < CostlyLoss)
         return std::nullopt;
     const QString bestHold = best.holdMask == 0 ? tr("draws five new cards")
@@ -161,13 +153,8 @@ std::optional<QString> AdvisorSession::CostlyDrawWarning()
 
 void AdvisorSession::HoldBest()
 {
-    if (!round_.State().CanHold)
-        return;
-    const unsigned differing = AdviceForTable().Best().holdMask ^ HeldMask();
-    for (int place = 1; place <= 5; ++place) {
-        if (differing >> (place - 1) & 1)
-            round_.ToggleHold(place);
-    }
+    if (round_.CanHold())
+        round_.SetHolds(AdviceForTable().Best().holdMask);
 }
 
 // The advice for the hand on the table, worked out if the hand is new.
@@ -180,14 +167,6 @@ HandAdvice& AdvisorSession::AdviceForTable()
                                      : AnalyzeDirect(state.Hand, round_.Pays(), state.CurrentBet),
                              std::nullopt};
     return *advice_;
-}
-
-unsigned AdvisorSession::HeldMask() const
-{
-    unsigned mask = 0;
-    for (std::size_t place = 0; place < round_.State().Held.size(); ++place)
-        mask |= round_.State().Held[place] ? 1u << place : 0u;
-    return mask;
 }
 
 void AdvisorSession::HandDealt()
@@ -206,7 +185,7 @@ void AdvisorSession::DrawStarted()
     if (!following_)
         return;
     HandAdvice& advice = AdviceForTable();
-    advice.playedMask = HeldMask();
+    advice.playedMask = round_.HeldMask();
     ++ledger_.hands;
     ledger_.playedExpected += advice.Hold(*advice.playedMask).expectedCredits;
     ledger_.bestExpected += advice.Best().expectedCredits;

@@ -6,7 +6,9 @@
 #include <QFutureWatcher>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -18,9 +20,13 @@ class TableRound;
 // "K♥", "10♠": the card as its corner reads. The full name, for screen
 // readers, is CardName() of the card places.
 QString CardSymbol(Card card);
+// The cards of the places in `holdMask`, place 1 first, each as `text` gives it.
+QStringList CardTexts(const Hand& hand, unsigned holdMask, const std::function<QString(Card)>& text);
 // "K♥", "10♠": the card in the English letters a typed hand is read in,
 // whatever the player's language.
 QString TypedCard(Card card);
+// The hold mask of all five places: the hand as dealt.
+inline constexpr unsigned AllPlaces = HoldCount - 1;
 // The cards a hold keeps, "K♥ Q♥", or "Draw five new cards".
 QString HoldText(const Hand& dealt, unsigned holdMask);
 // The same as rich text, hearts and diamonds in red.
@@ -49,6 +55,8 @@ struct HandAdvice {
 
     const HoldResult& Hold(unsigned mask) const;
     const HoldResult& Best() const { return holds.front(); }
+    // What holding `mask` gives up against the best hold, in credits.
+    double Cost(unsigned mask) const { return Best().expectedCredits - Hold(mask).expectedCredits; }
 };
 
 // The advisor without its window: while its window is open it follows the
@@ -76,10 +84,8 @@ public:
     // Blocks until the background tables and returns exist.
     void WaitForTables() const;
 
-    bool WarnCostlyDraw() const { return warnCostlyDraw_; }
-    void SetWarnCostlyDraw(bool warn);
     // The question to ask before drawing to the holds on the table, when
-    // the player wants the warning and they give up at least `CostlyLoss`.
+    // they give up at least `CostlyLoss`.
     std::optional<QString> CostlyDrawWarning();
     // Sets the best hold of the waiting hand on the table.
     void HoldBest();
@@ -92,12 +98,10 @@ signals:
     void perfectPlayChanged();
     // The schedule or the bet in force changed.
     void payTableChanged();
-    void warnCostlyDrawChanged(bool warn);
 
 private:
     HandAdvice& AdviceForTable();
     void ScheduleOrBetChanged();
-    unsigned HeldMask() const;
     void HandDealt();
     void DrawStarted();
     void HandSettled(int payout);
@@ -109,7 +113,6 @@ private:
     QFutureWatcher<ScheduleReturns> returnsWatcher_;
     std::optional<HandAdvice> advice_;
     AdvisorLedger ledger_;
-    bool warnCostlyDraw_ = false;
 };
 
 } // namespace vel

@@ -89,24 +89,30 @@ const std::array<QColor, 5> Celebration::FlashColors{
     QColor(255, 0, 0), QColor(255, 255, 0), QColor(0, 255, 0), QColor(255, 0, 255), QColor(0, 255, 255),
 };
 
-Celebration::Celebration(TTableClient* table, Delay delay, QObject* parent)
-    : QObject(parent), table_(table), delay_(std::move(delay))
+Celebration::Celebration(TTableClient* table, Wait wait, QObject* parent)
+    : QObject(parent), table_(table), wait_(std::move(wait))
 {
 }
 
 Celebration::~Celebration() = default;
 
-void Celebration::Run(const QString& tadaSound)
+void Celebration::Run(const QString& tadaSound, Next done)
 {
     PlaySoundFile(tadaSound);
-    const QColor former = table_->Color();
-    for (int round = 0; round < 3; ++round) {
-        for (const QColor& color : FlashColors) {
-            table_->SetColor(color);
-            delay_(100);
-        }
+    Flash(0, table_->Color(), std::move(done));
+}
+
+// Each of the fifteen colours shows for 100 ms.
+void Celebration::Flash(int step, const QColor& former, Next done)
+{
+    constexpr int Rounds = 3;
+    if (step == Rounds * static_cast<int>(FlashColors.size())) {
+        table_->SetColor(former);
+        done();
+        return;
     }
-    table_->SetColor(former);
+    table_->SetColor(FlashColors[static_cast<std::size_t>(step) % FlashColors.size()]);
+    wait_(100, [this, step, former, done = std::move(done)] { Flash(step + 1, former, done); });
 }
 
 void Celebration::PlaySoundFile(const QString& path)

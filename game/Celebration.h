@@ -29,14 +29,16 @@ std::optional<WaveSound> ReadWaveFile(const QString& path);
 class Celebration : public QObject {
     Q_OBJECT
 public:
-    using Delay = std::function<void(int milliseconds)>;
+    using Next = std::function<void()>;
+    // Goes on with `next` after `milliseconds`, without blocking.
+    using Wait = std::function<void(int milliseconds, Next next)>;
 
-    Celebration(TTableClient* table, Delay delay, QObject* parent = nullptr);
+    Celebration(TTableClient* table, Wait wait, QObject* parent = nullptr);
     ~Celebration() override;
 
     // The fanfare, then the table flashes through five colours three times
-    // and gets its own colour back.
-    void Run(const QString& tadaSound);
+    // and gets its own colour back; then `done`.
+    void Run(const QString& tadaSound, Next done);
     // Starts a wave file without waiting for it; an empty path beeps. The
     // new sound takes the place of one that still plays.
     void PlaySoundFile(const QString& path);
@@ -47,8 +49,10 @@ signals:
     void soundStarted(const QString& path);
 
 private:
+    void Flash(int step, const QColor& former, Next done);
+
     TTableClient* table_;
-    Delay delay_;
+    Wait wait_;
     // Each file is read once, at its first play.
     QHash<QString, std::optional<WaveSound>> sounds_;
     std::unique_ptr<QAudioSink> sink_;

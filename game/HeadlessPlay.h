@@ -21,8 +21,12 @@ struct HandOutcome {
 // The places to hold (bit p - 1 for place p) of a dealt hand.
 using HoldChooser = std::function<unsigned(const Hand& dealt)>;
 
-// Deals, holds, draws and settles one hand at full speed, then offers the
-// next bet, or starts a new game of 100 credits when the credit ran out.
+// The hold for the best final hand, by a player who sees the cards the draw
+// will bring: a game that never runs out, for measuring long games.
+unsigned SightedHold(const TableRound& round);
+
+// Deals, holds and draws one hand on a round that goes straight on, and
+// answers the game-over question with a new game of 100 credits.
 HandOutcome PlayHand(TableRound& round, const HoldChooser& choose);
 
 } // namespace vel

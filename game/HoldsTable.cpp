@@ -27,21 +27,16 @@ QTableWidgetItem* ReadOnlyCell(const QString& text, Qt::Alignment alignment)
     return item;
 }
 
-QStringList CardNames(const vel::Hand& dealt, unsigned holdMask)
+QString CardNames(const vel::Hand& dealt, unsigned holdMask)
 {
-    QStringList names;
-    for (std::size_t place = 0; place < dealt.size(); ++place) {
-        if (holdMask >> place & 1)
-            names << CardName(dealt[place]);
-    }
-    return names;
+    return vel::CardTexts(dealt, holdMask, CardName).join(QStringLiteral(", "));
 }
 
 QString SpokenHold(const vel::Hand& dealt, unsigned holdMask)
 {
     if (holdMask == 0)
         return vel::HoldText(dealt, 0);
-    return THoldsTable::tr("Keep %1").arg(CardNames(dealt, holdMask).join(QStringLiteral(", ")));
+    return THoldsTable::tr("Keep %1").arg(CardNames(dealt, holdMask));
 }
 
 THoldsTable::THoldsTable(const char* name, QWidget* parent)
@@ -56,7 +51,6 @@ THoldsTable::THoldsTable(const char* name, QWidget* parent)
 
 void THoldsTable::ShowHolds(const vel::HandAdvice& advice)
 {
-    const double bestReturn = advice.Best().expectedCredits;
     const Qt::Alignment number = Qt::AlignRight | Qt::AlignVCenter;
     setRowCount(vel::HoldCount);
     for (int row = 0; row < vel::HoldCount; ++row) {
@@ -65,7 +59,7 @@ void THoldsTable::ShowHolds(const vel::HandAdvice& advice)
         QTableWidgetItem* const cells[] = {
             ReadOnlyCell(vel::HoldText(advice.dealt, hold.holdMask) + (played ? tr(" (your hold)") : QString())),
             ReadOnlyCell(vel::Credits(hold.expectedCredits), number),
-            ReadOnlyCell(vel::Credits(bestReturn - hold.expectedCredits), number),
+            ReadOnlyCell(vel::Credits(advice.Cost(hold.holdMask)), number),
         };
         cells[0]->setData(Qt::UserRole, hold.holdMask);
         cells[0]->setData(Qt::AccessibleTextRole, SpokenHold(advice.dealt, hold.holdMask));

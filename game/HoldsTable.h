@@ -9,8 +9,9 @@
 void MakeReadOnlyTable(QTableWidget& table, const char* name, const QString& accessibleName);
 QTableWidgetItem* ReadOnlyCell(const QString& text, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
 
-// The full names of the cards of `dealt` that `holdMask` keeps, in place order.
-QStringList CardNames(const vel::Hand& dealt, unsigned holdMask);
+// The full names of the cards of `dealt` that `holdMask` keeps, in place
+// order: "King of Hearts, Ten of Spades".
+QString CardNames(const vel::Hand& dealt, unsigned holdMask);
 // A hold as a screen reader says it: "Keep King of Hearts, ..." or the draw of five.
 QString SpokenHold(const vel::Hand& dealt, unsigned holdMask);
 

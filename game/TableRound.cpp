@@ -6,16 +6,47 @@
 
 namespace vel {
 
-namespace {
-
-enum PauseBits { DrawWasOffered = 1, BetWasOffered = 2, BetListWasOffered = 4, CouldHold = 8 };
-
-} // namespace
-
 TableRound::TableRound(QObject* parent)
     : QObject(parent)
+    , pacing_{[](int, Next next) { next(); }, [](Next next) { next(); }}
 {
     payTable_.ApplySchedule(state_.Schedule);
+}
+
+// Draw stays the default button from the deal until the next bet is offered.
+bool TableRound::DrawIsDefault() const
+{
+    switch (phase_) {
+    case Phase::Holding:
+    case Phase::Drawing:
+    case Phase::Settled:
+    case Phase::GameEnding:
+    case Phase::GameOver:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// From the first deal until game over.
+bool TableRound::GameInProgress() const
+{
+    return phase_ != Phase::NewGame && phase_ != Phase::GameEnding && phase_ != Phase::GameOver;
+}
+
+// The clock runs from the end of the first deal until the player lets the
+// game over stand; a pause ends where it began.
+bool TableRound::PauseOffered() const
+{
+    switch (phase_) {
+    case Phase::Holding:
+    case Phase::Settled:
+    case Phase::BetweenHands:
+    case Phase::GameEnding:
+        return true;
+    default:
+        return false;
+    }
 }
 
 float TableRound::AverageWin() const
@@ -25,27 +56,38 @@ float TableRound::AverageWin() const
     return static_cast<float>(state_.TotalWon) / static_cast<float>(state_.HandsPlayed);
 }
 
-void TableRound::ResetGame()
+unsigned TableRound::HeldMask() const
 {
-    state_.Credit = StartingCredit;
-    state_.GameInProgress = false;
-    MoveClock(ClockMove::Reset);
-    state_.Busy = false;
-    state_.Paused = false;
+    unsigned mask = 0;
+    for (std::size_t place = 0; place < state_.Held.size(); ++place)
+        mask |= state_.Held[place] ? 1u << place : 0u;
+    return mask;
+}
+
+// A new game cannot begin while cards move; the table holds it back.
+bool TableRound::ResetGame()
+{
+    if (Busy())
+        return false;
+    SetCredit(StartingCredit);
+    clock_.Reset();
     deck_.ResetDeck();
     state_.Held.fill(false);
     state_.WinCard.fill(false);
-    state_.CanHold = false;
     state_.HandsPlayed = 0;
     state_.HiWin = 0;
     state_.TotalWon = 0;
     state_.HiScore = state_.LoScore = state_.Credit;
-    emit changed();
+    SetPhase(Phase::NewGame);
+    emit statisticsChanged();
     emit gameReset();
+    return true;
 }
 
-void TableRound::ResetTable(bool showSetupInfo)
+bool TableRound::ResetTable(bool showSetupInfo)
 {
+    if (Busy())
+        return false;
     state_.Highlighted.fill(false);
     state_.Colors.fill(PlaceColor::Panel);
     state_.Shown.fill(0);
@@ -53,105 +95,162 @@ void TableRound::ResetTable(bool showSetupInfo)
     state_.Evaluation.reset();
     state_.Payout = 0;
     state_.ShowSetupInfo = showSetupInfo;
-    state_.DrawOffered = false;
-    state_.BetOffered = true;
-    state_.DrawIsDefault = false;
-    state_.BetListOffered = true;
-    state_.ScheduleListOffered = true;
-    state_.HintsShown = false;
-    emit changed();
+    emit placesChanged();
+    emit resultChanged();
+    emit statisticsChanged();
+    return true;
 }
 
-// Indexes outside the six schedules leave the pay table as it is.
-void TableRound::SetSchedule(int index)
+// The schedule is chosen before the first deal of a game and stays until
+// the next; indexes outside the six schedules leave the pay table as it is.
+bool TableRound::SetSchedule(int index)
 {
-    if (index < 0 || index >= static_cast<int>(PaySchedules.size()))
-        return;
-    state_.Schedule = index;
-    payTable_.ApplySchedule(index);
-    emit changed();
-    emit scheduleChanged();
-}
-
-void TableRound::ChooseBet(int bet)
-{
-    state_.ChosenBet = state_.CurrentBet = std::clamp(bet, 1, MaxBet);
-    emit changed();
-    emit betChanged();
-}
-
-bool TableRound::Deal(const AnimationStep& step)
-{
-    if (state_.Busy || !state_.BetOffered)
+    if (!ScheduleListOffered() || index < 0 || index >= static_cast<int>(PaySchedules.size()))
         return false;
-    SetBusy(true);
-    state_.GameInProgress = true;
-    state_.BetOffered = state_.BetListOffered = state_.ScheduleListOffered = false;
+    if (index != state_.Schedule) {
+        state_.Schedule = index;
+        payTable_.ApplySchedule(index);
+        emit scheduleChanged(payTable_);
+    }
+    return true;
+}
+
+// A bet chosen during a hand would be paid at the wrong rate: refused.
+bool TableRound::ChooseBet(int bet)
+{
+    if (!BetListOffered())
+        return false;
+    bet = std::clamp(bet, 1, MaxBet);
+    if (bet != state_.ChosenBet || bet != state_.CurrentBet) {
+        state_.ChosenBet = state_.CurrentBet = bet;
+        emit betChanged();
+    }
+    return true;
+}
+
+bool TableRound::Deal()
+{
+    if (!BetOffered())
+        return false;
     state_.Held.fill(false);
     state_.WinCard.fill(false);
     state_.HoldShown.fill(false);
     state_.Evaluation.reset();
     state_.Payout = 0;
-    state_.CurrentBet = std::min(state_.ChosenBet, state_.Credit);
-    state_.Credit -= state_.CurrentBet;
+    const int bet = std::min(state_.ChosenBet, state_.Credit);
+    SetCredit(state_.Credit - bet);
+    if (bet != state_.CurrentBet) {
+        state_.CurrentBet = bet;
+        emit betChanged();
+    }
     deck_.ShuffleDeck();
     state_.Colors.fill(PlaceColor::Panel);
-    ClearPlaces(false);
-    if (step)
-        step();
-    for (int place = 1; place <= 5; ++place) {
-        state_.Shown[place - 1] = state_.Hand[place - 1] = deck_.NextCard();
-        emit changed();
-        if (step && place < 5)
-            step();
-    }
-    MoveClock(ClockMove::Start);
-    SetBusy(false);
-    state_.CanHold = true;
-    state_.DrawOffered = state_.DrawIsDefault = true;
-    emit changed();
-    emit handDealt();
+    state_.Shown.fill(0);
+    SetPhase(Phase::Dealing);
+    emit resultChanged();
+    emit placesChanged();
+    pacing_.wait(CardStepMilliseconds, [this] { TurnUpFrom(1, [this] { FinishDeal(); }); });
     return true;
+}
+
+// The hand is announced before holding begins, so that the table speaks it
+// before Draw takes the focus.
+void TableRound::FinishDeal()
+{
+    clock_.Start();
+    emit handDealt();
+    SetPhase(Phase::Holding);
+    emit cardsStill();
 }
 
 bool TableRound::ToggleHold(int place)
 {
-    if (!state_.CanHold || place < 1 || place > 5)
+    if (place < 1 || place > 5)
         return false;
-    const bool held = state_.Held[place - 1] = !state_.Held[place - 1];
-    state_.Colors[place - 1] = held ? PlaceColor::Hold : PlaceColor::Panel;
-    state_.HoldShown[place - 1] = held;
-    emit changed();
+    return SetHolds(HeldMask() ^ 1u << (place - 1));
+}
+
+// Only the places whose hold changes are recoloured.
+bool TableRound::SetHolds(unsigned mask)
+{
+    if (!CanHold())
+        return false;
+    if (mask == HeldMask())
+        return true;
+    for (std::size_t i = 0; i < state_.Held.size(); ++i) {
+        const bool held = mask >> i & 1;
+        if (held == state_.Held[i])
+            continue;
+        state_.Held[i] = state_.HoldShown[i] = held;
+        state_.Colors[i] = held ? PlaceColor::Hold : PlaceColor::Panel;
+    }
+    emit placesChanged();
+    emit holdsChanged();
     return true;
 }
 
 // Held places never blank, and cause no pause.
-bool TableRound::Draw(const AnimationStep& step)
+bool TableRound::Draw()
 {
-    if (state_.Busy || !state_.CanHold || !state_.DrawOffered)
+    if (!DrawOffered())
         return false;
-    emit drawStarted(); // the dealt hand and its holds are still on the table
-    SetBusy(true);
-    state_.DrawOffered = false;
-    state_.CanHold = false;
-    ClearPlaces(true);
-    if (step)
-        step();
-    for (int place = 1; place <= 5; ++place) {
-        if (state_.Held[place - 1])
-            continue;
-        state_.Shown[place - 1] = state_.Hand[place - 1] = deck_.NextCard();
-        emit changed();
-        if (step && place < 5)
-            step();
+    emit drawStarted();
+    SetPhase(Phase::Drawing);
+    for (std::size_t i = 0; i < state_.Shown.size(); ++i) {
+        if (!state_.Held[i])
+            state_.Shown[i] = 0;
     }
+    emit placesChanged();
+    pacing_.wait(CardStepMilliseconds, [this] { TurnUpFrom(1, [this] { SettleDraw(); }); });
+    return true;
+}
+
+// Turns up a new card in `place` and each later place not held, pausing
+// after each but the fifth place; then goes on with `done`.
+void TableRound::TurnUpFrom(int place, Next done)
+{
+    while (place <= 5 && state_.Held[place - 1])
+        ++place;
+    if (place > 5) {
+        done();
+        return;
+    }
+    state_.Shown[place - 1] = state_.Hand[place - 1] = deck_.NextCard();
+    emit placesChanged();
+    if (place == 5) {
+        done();
+        return;
+    }
+    pacing_.wait(CardStepMilliseconds, [this, place, done = std::move(done)] { TurnUpFrom(place + 1, done); });
+}
+
+void TableRound::SettleDraw()
+{
     state_.HoldShown.fill(false);
-    emit changed();
     const int payout = SettleHand();
-    MoveClock(ClockMove::Refresh);
+    emit placesChanged();
+    emit resultChanged();
+    clock_.Refresh();
     RecordStatistics(payout);
     emit handSettled(payout);
-    return true;
+    if (state_.Celebrate)
+        pacing_.celebrate([this] { FinishDraw(); });
+    else
+        FinishDraw();
+}
+
+// Commands held back run while the cards stand still; unless one of them
+// began a new game, the round then offers the next bet or ends the game.
+void TableRound::FinishDraw()
+{
+    SetPhase(Phase::Settled, paused_);
+    emit cardsStill();
+    if (phase_ != Phase::Settled)
+        return;
+    const bool broke = state_.Credit <= 0;
+    SetPhase(broke ? Phase::GameEnding : Phase::BetweenHands, paused_);
+    if (broke)
+        emit gameOver();
 }
 
 int TableRound::SettleHand()
@@ -165,12 +264,11 @@ int TableRound::SettleHand()
     const int code = CategoryOf(evaluation);
     const int payout = payTable_.PayoutFor(code, state_.CurrentBet);
     state_.Celebrate = code >= celebrateLevel_;
-    state_.Credit += payout;
+    SetCredit(state_.Credit + payout);
     state_.Payout = payout;
     state_.Evaluation = evaluation;
     for (std::size_t i = 0; i < state_.Colors.size(); ++i)
         state_.Colors[i] = code > 0 && state_.WinCard[i] ? PlaceColor::Win : PlaceColor::Panel;
-    emit changed();
     return payout;
 }
 
@@ -191,58 +289,29 @@ void TableRound::RecordStatistics(int payout)
     state_.Highlighted[HiWinPanel] = newHiWin;
     state_.Highlighted[HiScorePanel] = newHiScore;
     state_.Highlighted[LoScorePanel] = newLoScore;
-    emit changed();
+    emit statisticsChanged();
 }
 
-void TableRound::FinishDraw()
+bool TableRound::LetGameOverStand()
 {
-    SetBusy(false);
-    emit changed();
-}
-
-// The schedule stays fixed until the next game.
-void TableRound::OfferNextBet()
-{
-    state_.BetOffered = state_.BetListOffered = true;
-    state_.DrawIsDefault = false;
-    emit changed();
-}
-
-void TableRound::EnterGameOver()
-{
-    state_.GameInProgress = false;
-    state_.DrawOffered = state_.BetOffered = state_.BetListOffered = false;
-    emit changed();
-}
-
-// The last hand stays on the table; only the menu is left.
-void TableRound::LetGameOverStand()
-{
-    MoveClock(ClockMove::Stop);
-    state_.Busy = false;
-    state_.HintsShown = true;
+    if (phase_ != Phase::GameEnding)
+        return false;
+    clock_.Stop();
     state_.Highlighted[LoScorePanel] = false;
-    emit changed();
+    emit statisticsChanged();
+    SetPhase(Phase::GameOver);
+    return true;
 }
 
 bool TableRound::TogglePause()
 {
     if (!PauseOffered())
         return false;
-    state_.Paused = !state_.Paused;
-    if (state_.Paused) {
-        MoveClock(ClockMove::Pause);
-        state_.PauseTag = (state_.DrawOffered ? DrawWasOffered : 0) | (state_.BetOffered ? BetWasOffered : 0)
-                          | (state_.BetListOffered ? BetListWasOffered : 0) | (state_.CanHold ? CouldHold : 0);
-        state_.DrawOffered = state_.BetOffered = state_.BetListOffered = state_.CanHold = false;
-    } else {
-        MoveClock(ClockMove::Resume);
-        state_.DrawOffered = state_.PauseTag & DrawWasOffered;
-        state_.BetOffered = state_.PauseTag & BetWasOffered;
-        state_.BetListOffered = state_.PauseTag & BetListWasOffered;
-        state_.CanHold = state_.PauseTag & CouldHold;
-    }
-    emit changed();
+    if (paused_)
+        clock_.Resume();
+    else
+        clock_.Pause();
+    SetPhase(phase_, !paused_);
     return true;
 }
 
@@ -254,35 +323,28 @@ void TableRound::RecolourPlaces()
         PlaceColor color = PlaceColor::Panel;
         if (state_.WinCard[i])
             color = PlaceColor::Win;
-        else if (state_.Held[i] && state_.DrawOffered)
+        else if (state_.Held[i] && DrawOffered())
             color = PlaceColor::Hold;
         state_.Colors[i] = color;
     }
-    emit changed();
+    emit placesChanged();
 }
 
-void TableRound::SetBusy(bool busy)
+void TableRound::SetPhase(Phase phase, bool paused)
 {
-    state_.Busy = busy;
-    emit changed();
+    if (phase == phase_ && paused == paused_)
+        return;
+    phase_ = phase;
+    paused_ = paused;
+    emit phaseChanged();
 }
 
-void TableRound::ClearPlaces(bool keepHeld)
+void TableRound::SetCredit(int credit)
 {
-    for (std::size_t i = 0; i < state_.Shown.size(); ++i) {
-        if (!keepHeld || !state_.Held[i])
-            state_.Shown[i] = 0;
-    }
-    emit changed();
-}
-
-void TableRound::MoveClock(ClockMove move)
-{
-    if (move == ClockMove::Start)
-        state_.ClockStarted = true;
-    else if (move == ClockMove::Reset || move == ClockMove::Stop)
-        state_.ClockStarted = false;
-    emit clockMoved(move);
+    if (credit == state_.Credit)
+        return;
+    state_.Credit = credit;
+    emit creditChanged(credit);
 }
 
 } // namespace vel

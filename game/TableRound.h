@@ -3,6 +3,7 @@
 #include "engine/Cards.h"
 #include "engine/Evaluator.h"
 #include "engine/PaySchedule.h"
+#include "shell/GameClock.h"
 
 #include <QObject>
 
@@ -14,6 +15,8 @@
 namespace vel {
 
 inline constexpr int StartingCredit = 100;
+// The pause after each card turned up, but the last of a deal or draw.
+inline constexpr int CardStepMilliseconds = 250;
 
 // What a card place's panel shows: the panel, hold or win colour.
 enum class PlaceColor { Panel, Hold, Win };
@@ -21,14 +24,24 @@ enum class PlaceColor { Panel, Hold, Win };
 // The five status panels, from the left.
 enum StatusPanel : int { HandsPanel, AverageWinPanel, HiWinPanel, HiScorePanel, LoScorePanel, StatusPanelCount };
 
-// What the game clock is told to do; the table's clock label carries it out.
-enum class ClockMove { Reset, Start, Refresh, Stop, Pause, Resume };
-
 // Commands asked for while cards move; they run once the cards stand still.
 enum DeferredCommand : unsigned { DeferredOptions = 1, DeferredNewGame = 2, DeferredClose = 4 };
 
-// One game's bankroll and round, and what the table offers the player.
-// Places and statistics are as the player sees them.
+// Where a game stands. Every command the table offers follows from the
+// phase and whether the game is paused over it.
+enum class Phase {
+    NewGame,      // before the first deal: the schedule may still change
+    Dealing,      // the five cards are turned up one by one
+    Holding,      // the dealt hand waits for the draw
+    Drawing,      // replacements are turned up, the hand settled and celebrated
+    Settled,      // the cards stand still; commands held back run before the round goes on
+    BetweenHands, // the next bet is offered
+    GameEnding,   // the credit ran out: the player is asked whether to play again
+    GameOver,     // the player let the game stand; only the menu is left
+};
+
+// One game's bankroll and the cards on the table. Places and statistics
+// are as the player sees them.
 struct RoundState {
     int Credit = StartingCredit;
     int CurrentBet = MaxBet;
@@ -42,9 +55,6 @@ struct RoundState {
     std::array<PlaceColor, 5> Colors{};
     std::optional<int> Evaluation; // of the settled hand, until the next deal
     int Payout = 0;
-    bool CanHold = false;
-    bool Busy = false;
-    bool GameInProgress = false;
     bool Celebrate = false;
     int HandsPlayed = 0;
     int TotalWon = 0;
@@ -52,61 +62,73 @@ struct RoundState {
     int HiScore = StartingCredit;
     int LoScore = StartingCredit;
     std::array<bool, StatusPanelCount> Highlighted{}; // records set by the last hand
-    // The controls the round offers; a pause saves and restores the first three.
-    bool DrawOffered = false;
-    bool BetOffered = true;
-    bool BetListOffered = true;
-    bool ScheduleListOffered = true;
-    bool DrawIsDefault = false; // else Bet is the button Enter presses
-    bool Paused = false;
-    int PauseTag = 0;
-    bool ClockStarted = false;
     bool ShowSetupInfo = false;
-    bool HintsShown = false; // after a game over that the player let stand
 };
 
-// The round of play without any window: the table calls its verbs and
-// shows what `changed` reports. Between the cards of a deal or draw it
-// calls the animation step it is given, during which other commands may
-// arrive; state, not locks, keeps them from breaking the round.
+// The round of play without any window. It decides its own course: each
+// verb refuses what the phase does not allow, a deal and a draw run to
+// their end by themselves, and every change is reported once by its own
+// signal. Between cards it waits as its pacing says; meanwhile other
+// commands may arrive, and the phase answers them.
 class TableRound : public QObject {
     Q_OBJECT
 public:
-    using AnimationStep = std::function<void()>;
+    using Next = std::function<void()>;
+    // How the round waits between its moves: a table turns the cards up on
+    // its timers and celebrates a winning hand; by default it goes straight on.
+    struct Pacing {
+        std::function<void(int milliseconds, Next next)> wait;
+        std::function<void(Next next)> celebrate;
+    };
 
     explicit TableRound(QObject* parent = nullptr);
+    void SetPacing(Pacing pacing) { pacing_ = std::move(pacing); }
 
     const RoundState& State() const { return state_; }
     const PayTable& Pays() const { return payTable_; }
+    const GameClock& Clock() const { return clock_; }
     Deck& GameDeck() { return deck_; }
     const Deck& GameDeck() const { return deck_; }
-    bool PauseOffered() const { return !state_.Busy && state_.ClockStarted; }
+    int CelebrateLevel() const { return celebrateLevel_; }
+    void SetCelebrateLevel(int level) { celebrateLevel_ = level; }
+
+    // Questions the phase answers.
+    Phase GamePhase() const { return phase_; }
+    bool Paused() const { return paused_; }
+    bool Busy() const { return phase_ == Phase::Dealing || phase_ == Phase::Drawing; }
+    bool CanHold() const { return phase_ == Phase::Holding && !paused_; }
+    bool DrawOffered() const { return CanHold(); }
+    bool BetOffered() const { return (phase_ == Phase::NewGame || phase_ == Phase::BetweenHands) && !paused_; }
+    bool BetListOffered() const { return BetOffered(); }
+    bool ScheduleListOffered() const { return phase_ == Phase::NewGame; }
+    bool DrawIsDefault() const; // else Bet is the button Enter presses
+    bool GameInProgress() const;
+    bool PauseOffered() const; // while the clock has started and no card moves
+    bool HintsShown() const { return phase_ == Phase::GameOver; }
     // A new game asks first when completed hands with credit left would be
     // lost; closing asks whenever a game with credit left is under way.
     bool NewGameNeedsQuestion() const { return state_.Credit > 0 && state_.HandsPlayed > 0; }
-    bool CloseNeedsQuestion() const { return state_.Credit > 0 && state_.GameInProgress; }
+    bool CloseNeedsQuestion() const { return state_.Credit > 0 && GameInProgress(); }
     float AverageWin() const;
+    // The held places, bit p - 1 for place p.
+    unsigned HeldMask() const;
 
-    void ResetGame();
-    void ResetTable(bool showSetupInfo);
-    void SetSchedule(int index);
-    void ChooseBet(int bet);
-    void SetCelebrateLevel(int level) { celebrateLevel_ = level; }
-
-    // The deal: false when no bet may be taken now.
-    bool Deal(const AnimationStep& step = {});
+    // The verbs: each returns false when the phase refuses it.
+    bool ResetGame();
+    bool ResetTable(bool showSetupInfo);
+    bool SetSchedule(int index);
+    bool ChooseBet(int bet);
+    // Takes the bet and deals; the round goes on to holding by itself.
+    bool Deal();
     bool ToggleHold(int place);
-    // Replaces the cards not held, settles and counts the hand; false when
-    // no hand waits for the draw. The round stays busy until FinishDraw.
-    bool Draw(const AnimationStep& step = {});
-    int SettleHand();
-    void RecordStatistics(int payout);
-    void FinishDraw();
-    void OfferNextBet();
-    void EnterGameOver();
-    void LetGameOverStand();
-
+    bool SetHolds(unsigned mask);
+    // Replaces the cards not held, settles, records and celebrates the hand,
+    // then offers the next bet or ends the game at no credit.
+    bool Draw();
+    // After game over the table keeps the last hand; only the menu is left.
+    bool LetGameOverStand();
     bool TogglePause();
+    void RefreshClock() { clock_.Refresh(); }
     // Recolours the places after the player changed the colours.
     void RecolourPlaces();
 
@@ -114,23 +136,38 @@ public:
     unsigned TakeDeferred() { return std::exchange(deferred_, 0u); }
 
 signals:
-    void changed();
-    void clockMoved(vel::ClockMove move);
-    void handDealt();
-    void drawStarted();
-    void handSettled(int payout);
-    void gameReset();
-    void scheduleChanged();
+    void phaseChanged(); // or the pause over it
+    void creditChanged(int credit);
     void betChanged();
+    void scheduleChanged(const vel::PayTable& pays);
+    void placesChanged();    // cards, colours or markers
+    void holdsChanged();     // the player's holds of the waiting hand
+    void resultChanged();    // the settled hand's name and win, or none
+    void statisticsChanged();
+    void handDealt();        // the fifth card is up; holding begins next
+    void drawStarted();      // the dealt hand and its holds are still on the table
+    void handSettled(int payout);
+    void cardsStill();       // after a deal or a draw: commands held back may run
+    void gameOver();
+    void gameReset();
 
 private:
-    void SetBusy(bool busy);
-    void ClearPlaces(bool keepHeld);
-    void MoveClock(ClockMove move);
+    void SetPhase(Phase phase, bool paused = false);
+    void SetCredit(int credit);
+    void TurnUpFrom(int place, Next done);
+    void FinishDeal();
+    void SettleDraw();
+    void FinishDraw();
+    int SettleHand();
+    void RecordStatistics(int payout);
 
     Deck deck_;
     PayTable payTable_;
+    GameClock clock_;
     RoundState state_;
+    Phase phase_ = Phase::NewGame;
+    bool paused_ = false;
+    Pacing pacing_;
     int celebrateLevel_ = FullHouse;
     unsigned deferred_ = 0;
 };

@@ -29,15 +29,11 @@
 
 namespace {
 
-constexpr unsigned AllPlaces = 0x1F;
 QString Intro()
 {
     return TAdvisorForm::tr("Deal a hand and the advisor ranks all 32 ways to hold it by the credits each returns on "
                             "average, best first.");
 }
-
-// The pages, in the order of their tabs.
-enum Page { HandPage, OddsPage, ChartPage, AnyHandPage, BankrollPage };
 
 } // namespace
 
@@ -84,16 +80,18 @@ TAdvisorForm::TAdvisorForm(QWidget* mainWindow, vel::AdvisorSession& session)
     setMinimumSize(Scaled(300), Scaled(360));
     connect(&session_, &vel::AdvisorSession::adviceChanged, this, &TAdvisorForm::ShowAdvice);
     connect(&session_, &vel::AdvisorSession::ledgerChanged, this, &TAdvisorForm::ShowLedger);
-    // The credit moves as a hand is dealt and as it is paid.
-    connect(&session_, &vel::AdvisorSession::adviceChanged, this, &TAdvisorForm::ShowTableCredit);
-    connect(&session_, &vel::AdvisorSession::ledgerChanged, this, &TAdvisorForm::ShowTableCredit);
+    connect(&session_.Round(), &vel::TableRound::creditChanged, this, &TAdvisorForm::ShowTableCredit);
     connect(&session_, &vel::AdvisorSession::perfectPlayChanged, this, &TAdvisorForm::ShowPerfectPlay);
     connect(&session_, &vel::AdvisorSession::payTableChanged, this, &TAdvisorForm::TableInForceChanged);
     connect(&session_, &vel::AdvisorSession::adviceChanged, this, &TAdvisorForm::ShowFigures);
-    connect(&session_, &vel::AdvisorSession::warnCostlyDrawChanged, warnBox_, &QCheckBox::setChecked);
     connect(choice_, &TPayTableChoice::chosen, this, &TAdvisorForm::FollowChoice);
     connect(choice_, &TPayTableChoice::keptTablesChanged, this, &TAdvisorForm::keptPayTablesChanged);
     connect(figures_, &vel::ChosenTableFigures::changed, this, &TAdvisorForm::ShowFigures);
+}
+
+void TAdvisorForm::ShowWarnCostlyDraw(bool warn)
+{
+    warnBox_->setChecked(warn);
 }
 
 void TAdvisorForm::ShowBesideTable()
@@ -122,11 +120,11 @@ void TAdvisorForm::SetKeptPayTables(std::vector<vel::KeptPayTable> tables)
 bool TAdvisorForm::KeepsKeys(const QWidget* focus) const
 {
     return qobject_cast<const QLineEdit*>(focus) || qobject_cast<const QAbstractSpinBox*>(focus)
-           || anyHandPage_->Grid()->isAncestorOf(focus);
+           || anyHandPage_->Grid()->isAncestorOf(focus) || PracticeShown();
 }
 
-// The pay table choice sits between the tabs and every page but This Hand,
-// which always shows the hand on the table by the table in force.
+// The pay table choice sits between the tabs and the pages of the chosen
+// table; This Hand, Mistakes and Graph show the game by the table in force.
 void TAdvisorForm::CreateControls()
 {
     tabs_ = new QTabBar(this);
@@ -144,11 +142,12 @@ void TAdvisorForm::CreateControls()
     AddPage(anyHandPage_, tr("Any Hand"));
     bankrollPage_ = new TBankrollPage(*figures_, pages_);
     AddPage(bankrollPage_, tr("Bankroll"));
+    CreateReviewPages();
     connect(tabs_, &QTabBar::currentChanged, pages_, &QStackedWidget::setCurrentIndex);
     connect(tabs_, &QTabBar::currentChanged, this, [this](int page) {
-        choice_->setVisible(page != HandPage);
+        ShowChoice();
         // The cards and their holds, and the graph, need the room.
-        choice_->SetEditorShown(page != AnyHandPage && page != BankrollPage);
+        choice_->SetEditorShown(page != AnyHandPage && page != BankrollPage && page != TrainingPage);
         FollowChoice(); // the chart's play is worked out only for the bankroll page
     });
     connect(bankrollPage_, &TBankrollPage::playChosen, this, &TAdvisorForm::FollowChoice);
@@ -192,9 +191,8 @@ QWidget* TAdvisorForm::CreateHandPage()
     connect(analyseButton_, &QPushButton::clicked, this, &TAdvisorForm::AnalyseOnAnyHand);
     warnBox_ = new QCheckBox(tr("&Warn before a costly draw"), page);
     warnBox_->setObjectName(QStringLiteral("WarnCostlyDrawBox"));
-    warnBox_->setChecked(session_.WarnCostlyDraw());
     // Toggled, not clicked: a screen reader's toggle action must count too.
-    connect(warnBox_, &QCheckBox::toggled, &session_, &vel::AdvisorSession::SetWarnCostlyDraw);
+    connect(warnBox_, &QCheckBox::toggled, this, &TAdvisorForm::warnCostlyDrawToggled);
 
     perfectPlayLabel_ = new QLabel(page);
     perfectPlayLabel_->setObjectName(QStringLiteral("PerfectPlayLabel"));
@@ -236,7 +234,6 @@ void TAdvisorForm::LayOutControls(QWidget* page, QGroupBox* ledgerGroup)
 void TAdvisorForm::showEvent(QShowEvent* event)
 {
     TPointerform::showEvent(event);
-    warnBox_->setChecked(session_.WarnCostlyDraw());
     session_.SetFollowing(true);
     ShowLedger();
     ShowTableCredit();
@@ -263,12 +260,14 @@ void TAdvisorForm::ShowAdvice()
         handLabel_->setAccessibleName(Intro());
         adviceLabel_->clear();
         holdsTable_->setRowCount(0);
+        shownHand_.reset();
         return;
     }
     const vel::Hand& dealt = advice->dealt;
+    shownHand_ = dealt;
     const QString heading = waiting ? tr("Your hand: %1") : tr("Last hand as dealt: %1");
-    handLabel_->setText(heading.arg(vel::HoldHtml(dealt, AllPlaces)));
-    handLabel_->setAccessibleName(heading.arg(CardNames(dealt, AllPlaces).join(QStringLiteral(", "))));
+    handLabel_->setText(heading.arg(vel::HoldHtml(dealt, vel::AllPlaces)));
+    handLabel_->setAccessibleName(heading.arg(CardNames(dealt, vel::AllPlaces)));
     const vel::HoldResult& best = advice->Best();
     if (waiting) {
         const QString advice = tr("Best hold: %1, worth %2 credits on average.");
@@ -276,7 +275,7 @@ void TAdvisorForm::ShowAdvice()
         adviceLabel_->setAccessibleName(
             advice.arg(SpokenHold(dealt, best.holdMask), vel::Credits(best.expectedCredits)));
     } else {
-        const double cost = best.expectedCredits - advice->Hold(*advice->playedMask).expectedCredits;
+        const double cost = advice->Cost(*advice->playedMask);
         adviceLabel_->setText(cost < vel::AdvisorSession::CostlyLoss
                                   ? tr("You played the best hold.")
                                   : tr("Your hold gave up %1 credits against %2.")
@@ -308,6 +307,8 @@ void TAdvisorForm::ShowLedger()
 
 void TAdvisorForm::ShowTableCredit()
 {
+    if (!isVisible())
+        return;
     bankrollPage_->SetTableCredit(session_.Round().State().Credit);
 }
 
@@ -328,9 +329,9 @@ void TAdvisorForm::ShowPerfectPlay()
 
 void TAdvisorForm::AnalyseOnAnyHand()
 {
-    if (!session_.Advice())
+    if (!shownHand_)
         return;
-    anyHandPage_->ShowHand(session_.Advice()->dealt);
+    anyHandPage_->ShowHand(*shownHand_);
     tabs_->setCurrentIndex(AnyHandPage);
 }
 

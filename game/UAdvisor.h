@@ -4,6 +4,7 @@
 #include "shell/SettingsFile.h"
 #include "views/pointerform.h"
 
+#include <optional>
 #include <vector>
 
 class QCheckBox;
@@ -12,15 +13,22 @@ class QLabel;
 class QPushButton;
 class QStackedWidget;
 class QTabBar;
+class QTabWidget;
 class QTableWidget;
 class TAnyHandPage;
 class TBankrollPage;
 class TChartPage;
+class TGraphPage;
 class THoldsTable;
+class TMistakesPage;
 class TOddsPage;
 class TPayTableChoice;
+class TPracticePage;
 namespace vel {
 class ChosenTableFigures;
+class GameReview;
+class PracticeSession;
+struct GradedHand;
 } // namespace vel
 
 // Where the advisor's frame goes beside the table's frame: to its right when
@@ -45,22 +53,30 @@ public:
     void ShowBesideTable();
 
     const vel::AdvisorLedger& Ledger() const { return session_.Ledger(); }
+    // The box shows the table's warning setting; the player's toggles go
+    // back to the table.
+    void ShowWarnCostlyDraw(bool warn);
     // Blocks until the background tables and returns exist.
     void WaitForTables() const { session_.WaitForTables(); }
     // The pay tables the player keeps, as the settings file lists them.
     void SetKeptPayTables(std::vector<vel::KeptPayTable> tables);
     // Whether keys typed into `focus` are its own rather than the table's:
-    // those of a text box, and of the cards to pick.
+    // those of a text box, of the cards to pick, and all of them while the
+    // Practice page is shown.
     bool KeepsKeys(const QWidget* focus) const;
 
 signals:
     void keptPayTablesChanged(const std::vector<vel::KeptPayTable>& tables);
+    void warnCostlyDrawToggled(bool warn);
 
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:
+    // The pages, in the order of their tabs.
+    enum Page { HandPage, OddsPage, ChartPage, AnyHandPage, BankrollPage, TrainingPage };
+
     void CreateControls();
     void AddPage(QWidget* page, const QString& title);
     QWidget* CreateHandPage();
@@ -75,12 +91,23 @@ private:
     // The figures follow the chosen pay table while the window is open.
     void FollowChoice();
     void ShowFigures();
+    // The practice, the mistakes and the graph (UAdvisorReview.cpp).
+    void CreateReviewPages();
+    bool PracticeShown() const;
+    // The pay table choice shows above the pages of a chosen table, the
+    // practice among them.
+    void ShowChoice();
+    void PracticeOnChosenTable();
+    void ShowGradedHand(const vel::GradedHand& hand);
 
     vel::AdvisorSession& session_;
     vel::ChosenTableFigures* figures_;     // of the chosen pay table
+    vel::PracticeSession* practice_ = nullptr;
+    vel::GameReview* review_ = nullptr;
     QTabBar* tabs_ = nullptr;
-    TPayTableChoice* choice_ = nullptr; // above every page but This Hand
+    TPayTableChoice* choice_ = nullptr; // above the pages of a chosen pay table
     QStackedWidget* pages_ = nullptr;
+    std::optional<vel::Hand> shownHand_; // on This Hand: the table's, or a mistake's under review
     QLabel* handLabel_ = nullptr;       // the dealt hand
     QLabel* adviceLabel_ = nullptr;     // the best hold, or how the last hold fared
     THoldsTable* holdsTable_ = nullptr; // all 32 holds, best first
@@ -93,5 +120,9 @@ private:
     TChartPage* chartPage_ = nullptr;
     TAnyHandPage* anyHandPage_ = nullptr;
     TBankrollPage* bankrollPage_ = nullptr;
+    QTabWidget* trainingTabs_ = nullptr; // the practice, the mistakes and the graph
+    TPracticePage* practicePage_ = nullptr;
+    TMistakesPage* mistakesPage_ = nullptr;
+    TGraphPage* graphPage_ = nullptr;
     bool placed_ = false;
 };

@@ -52,8 +52,7 @@ TForm1::TForm1(QString programPath, QWidget* parent)
         vel::ApplyModernFont(this);
     qApp->installEventFilter(this);
     CreateSecondaryWindows();
-    connect(round_, &vel::TableRound::changed, this, &TForm1::RefreshTable);
-    connect(round_, &vel::TableRound::clockMoved, this, &TForm1::MoveClock);
+    ConnectRound();
     RefreshTable();
 }
 
@@ -177,11 +176,12 @@ void TForm1::CreateSecondaryWindows()
     form7_ = new TForm7(this);
     form8_ = new TForm8(this);
     printer_ = std::make_unique<vel::TablePrinter>(this);
-    celebration_ = new Celebration(static_cast<TTableClient*>(centralWidget()),
-                                   [this](int milliseconds) { Delay(milliseconds); }, this);
+    const auto later = [this](int milliseconds, vel::TableRound::Next next) { Later(milliseconds, std::move(next)); };
+    celebration_ = new Celebration(static_cast<TTableClient*>(centralWidget()), later, this);
+    round_->SetPacing({later, [this](vel::TableRound::Next next) { celebration_->Run(tadaSound_, std::move(next)); }});
     advice_ = new vel::AdvisorSession(*round_, this);
-    connect(advice_, &vel::AdvisorSession::warnCostlyDrawChanged, this, &TForm1::SetWarnCostlyDraw);
     advisor_ = new TAdvisorForm(this, *advice_);
+    connect(advisor_, &TAdvisorForm::warnCostlyDrawToggled, this, &TForm1::SetWarnCostlyDraw);
     connect(advisor_, &TAdvisorForm::keptPayTablesChanged, this, &TForm1::SetKeptPayTables);
 }
 
@@ -191,10 +191,19 @@ void TForm1::SetKeptPayTables(const std::vector<vel::KeptPayTable>& tables)
     settingsFile_->SettingsChanged = true;
 }
 
+// The setting's one owner; the advisor's box shows it.
 void TForm1::SetWarnCostlyDraw(bool warn)
 {
-    if (settings_.WarnCostlyDraw != warn)
-        settingsFile_->SettingsChanged = true;
+    if (settings_.WarnCostlyDraw == warn)
+        return;
+    settingsFile_->SettingsChanged = true;
     settings_.WarnCostlyDraw = warn;
-    advice_->SetWarnCostlyDraw(warn);
+}
+
+vel::Settings TForm1::CurrentSettings() const
+{
+    vel::Settings current = settings_;
+    current.Payout = round_->State().Schedule;
+    current.CelebrateLevel = round_->CelebrateLevel();
+    return current;
 }

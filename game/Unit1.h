@@ -34,8 +34,10 @@ class TablePrinter;
 class Celebration;
 
 // The game table: the main window with its card places, buttons, lists,
-// menus, clock and status bar. The round itself is a `vel::TableRound`;
-// the handlers call its verbs and the window shows what it reports.
+// menus, clock and status bar. The round itself is a `vel::TableRound`,
+// which decides its own course: the handlers pass commands to its verbs,
+// and each of its signals goes to what shows it. The window turns the
+// cards up on its timers; nothing blocks while they move.
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
@@ -44,7 +46,6 @@ public:
 
     // Start-up, schedule, holds and the Options dialog (Unit1Commands.cpp).
     void InitializeMainWindow();
-    void ApplyPaySchedule();
     void ToggleHold(int place);
     void ComboBox1Change(int index);
     void Options1Click();
@@ -68,8 +69,9 @@ public:
     void PrinterSetup1Click();
 
     const vel::RoundState& State() const { return round_->State(); }
-    vel::TableRound& Round() { return *round_; }
-    const vel::Settings& CurrentSettings() const { return settings_; }
+    const vel::TableRound& Round() const { return *round_; }
+    // The player's settings, with the schedule and celebration level in force.
+    vel::Settings CurrentSettings() const;
     const vel::PayTable& PayTable() const { return round_->Pays(); }
     vel::SettingsFile& SettingsStore() { return *settingsFile_; }
     bool InstalledMode() const { return installedMode_; }
@@ -78,7 +80,8 @@ public:
     TForm6* OptionsDialog() const { return form6_; }
     QString TadaSound() const { return tadaSound_; }
     QString ChimesSound() const { return chimesSound_; }
-    // Scales every animation pause; tests use 0 to play at full speed.
+    // Scales every pause of the animations; at 0 they run to their end at
+    // once, as tests play.
     void SetAnimationScale(double scale) { animationScale_ = scale; }
     // Saves changed settings for a session manager; false when the player
     // refused to end a game in progress.
@@ -112,13 +115,18 @@ private:
     int Scaled(int designed) const;
     QFont DesignFont(int pixelHeight, bool bold = false) const;
 
-    // Showing the round (Unit1View.cpp).
+    // Showing the round (Unit1View.cpp): each part follows its signal.
+    void ConnectRound();
     void RefreshTable();
+    void ShowPhase();
+    void ShowCredit();
+    void ShowBet();
+    void ShowSchedule();
+    void ShowResult();
     void RefreshPlaces();
     void RefreshControls();
     void RefreshStatusPanels();
     void WriteIdentityPanels();
-    void MoveClock(vel::ClockMove move);
     void SetHoldMarker(int place, bool held);
     // What a screen reader says when it matters: the focused button's
     // description carries the dealt hand, the holds, the result.
@@ -133,8 +141,9 @@ private:
     bool AskConfirm(const QString& text, QMessageBox::StandardButtons buttons, int leftOffset,
                     QMessageBox::StandardButton* answer = nullptr,
                     QMessageBox::StandardButton defaultButton = QMessageBox::Yes);
-    void Delay(int milliseconds);
-    bool RunDeferredCommands();
+    // Goes on with `next` after a scaled pause, on a timer.
+    void Later(int milliseconds, vel::TableRound::Next next);
+    void RunDeferredCommands();
 
     // Focus, keys and windows (Unit1Commands.cpp).
     bool TableKey(const QKeyEvent& key, bool fromAdvisor);
@@ -151,6 +160,8 @@ private:
     QString programPath_;
     vel::TableRound* round_;
     vel::AdvisorSession* advice_ = nullptr;
+    // As loaded and changed; the schedule and the celebration level in force
+    // are the round's, and CurrentSettings() gathers them in.
     vel::Settings settings_;
     std::unique_ptr<vel::SettingsFile> settingsFile_;
     bool installedMode_ = true;

@@ -33,41 +33,31 @@ void TForm1::InitializeMainWindow()
     tadaSound_ = soundIn(QStringLiteral("tada.wav"));
     chimesSound_ = soundIn(QStringLiteral("chimes.wav"));
     round_->SetSchedule(vel::DefaultPaySchedule);
-    ApplyPaySchedule();
     StatusBarPro1->LayoutStatusPanels(centralWidget()->width());
     settingsFile_->LoadSettings(settings_);
     round_->SetSchedule(settings_.Payout);
     round_->SetCelebrateLevel(settings_.CelebrateLevel);
-    advice_->SetWarnCostlyDraw(settings_.WarnCostlyDraw);
+    advisor_->ShowWarnCostlyDraw(settings_.WarnCostlyDraw);
     advisor_->SetKeptPayTables(settings_.PayTables);
-    ApplyPaySchedule();
     settingsFile_->SettingsChanged = false;
-}
-
-// The payout window shows the schedule in force.
-void TForm1::ApplyPaySchedule()
-{
-    form5_->ShowPayTable(round_->Pays());
 }
 
 void TForm1::ComboBox1Change(int index)
 {
     settingsFile_->SettingsChanged = true;
     round_->SetSchedule(index);
-    ApplyPaySchedule();
 }
 
 void TForm1::ToggleHold(int place)
 {
-    if (round_->ToggleHold(place))
-        AnnounceHolds();
+    round_->ToggleHold(place);
 }
 
 // Sees every key of the table and of the advisor beside it before the
 // focused control does: 1 to 5 toggle holds, Enter presses the live button;
 // in the advisor Space also presses the table's focused button, so that
 // play goes on from there as it would on the table. What is typed into the
-// advisor's text boxes and cards is theirs.
+// advisor's text boxes and cards, and on its Practice page, is theirs.
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
@@ -92,9 +82,8 @@ bool TForm1::TableKey(const QKeyEvent& key, bool fromAdvisor)
         ToggleHold(text[0].digitValue());
         return fromAdvisor;
     }
-    const vel::RoundState& state = round_->State();
-    QPushButton* live = state.DrawIsDefault ? (state.DrawOffered ? BitBtn1 : nullptr)
-                                            : (state.BetOffered ? BitBtn2 : nullptr);
+    QPushButton* live = round_->DrawIsDefault() ? (round_->DrawOffered() ? BitBtn1 : nullptr)
+                                                : (round_->BetOffered() ? BitBtn2 : nullptr);
     if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) {
         if (live)
             live->click();
@@ -111,9 +100,9 @@ bool TForm1::TableKey(const QKeyEvent& key, bool fromAdvisor)
 // Back on the table, the focus goes to whichever of Draw and Bet is live.
 void TForm1::FocusLiveButton()
 {
-    if (round_->State().DrawOffered)
+    if (round_->DrawOffered())
         BitBtn1->setFocus();
-    if (round_->State().BetOffered)
+    if (round_->BetOffered())
         BitBtn2->setFocus();
 }
 
@@ -152,11 +141,11 @@ void TForm1::FitCardPictures()
 
 void TForm1::Options1Click()
 {
-    if (round_->State().Busy) {
+    if (round_->Busy()) {
         round_->Defer(vel::DeferredOptions);
         return;
     }
-    form6_->LoadValues(settings_.PanelColor, settings_.HoldColor, settings_.WinColor, settings_.CelebrateLevel,
+    form6_->LoadValues(settings_.PanelColor, settings_.HoldColor, settings_.WinColor, round_->CelebrateLevel(),
                        settings_.ScaleCards);
     if (form6_->exec() != QDialog::Accepted)
         return;
@@ -164,9 +153,8 @@ void TForm1::Options1Click()
     settings_.PanelColor = form6_->PanelColor();
     settings_.HoldColor = form6_->HoldColor();
     settings_.WinColor = form6_->WinColor();
-    settings_.CelebrateLevel = form6_->CelebrateLevel();
     settings_.ScaleCards = form6_->ScaleCards();
-    round_->SetCelebrateLevel(settings_.CelebrateLevel);
+    round_->SetCelebrateLevel(form6_->CelebrateLevel());
     for (TCardPanel* panel : cardPanels_)
         panel->Image()->SetStretch(settings_.ScaleCards);
     round_->RecolourPlaces();

@@ -106,7 +106,6 @@ void TForm1::CreateClock(QWidget* client)
     const int fitting = QFontMetrics(ElapsedTimeLabel1->font()).horizontalAdvance(TElapsedTimeLabel::CaptionFor(std::int64_t{999} * 3'600'000));
     const int width = qBound(Scaled(109), fitting, right - SpeedButton1->geometry().right() - Scaled(4));
     ElapsedTimeLabel1->setGeometry(right - width, Scaled(392), width, Scaled(13));
-    connect(ElapsedTimeLabel1, &TElapsedTimeLabel::clicked, ElapsedTimeLabel1, &TElapsedTimeLabel::RefreshClock);
 }
 
 void TForm1::CreateMenus()

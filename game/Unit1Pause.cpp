@@ -17,12 +17,7 @@ void TForm1::PauseGame1Execute()
 
 void TForm1::TogglePause()
 {
-    if (!round_->TogglePause())
-        return;
-    if (round_->State().DrawOffered)
-        BitBtn1->setFocus();
-    else if (!round_->State().Paused)
-        BitBtn2->setFocus();
+    round_->TogglePause();
 }
 
 // Pause is offered while the clock runs and never while cards move; the
@@ -30,7 +25,7 @@ void TForm1::TogglePause()
 void TForm1::PauseGame1Update()
 {
     const bool offered = round_->PauseOffered();
-    const bool paused = round_->State().Paused;
+    const bool paused = round_->Paused();
     for (QAction* action : {PauseGame1, Pause1}) {
         action->setEnabled(offered);
         action->setChecked(paused);
@@ -83,8 +78,7 @@ bool TForm1::SaveChangedSettings()
 {
     if (!settingsFile_->SettingsChanged)
         return true;
-    settings_.Payout = round_->State().Schedule;
-    if (settingsFile_->SaveSettings(settings_) != vel::SettingsFile::SaveResult::Failed)
+    if (settingsFile_->SaveSettings(CurrentSettings()) != vel::SettingsFile::SaveResult::Failed)
         return true;
     QMessageBox::critical(this, vel::ApplicationTitle(),
                           tr("Unable to write to %1").arg(settingsFile_->Path()));
@@ -93,7 +87,7 @@ bool TForm1::SaveChangedSettings()
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
-    if (round_->State().Busy) {
+    if (round_->Busy()) {
         round_->Defer(vel::DeferredClose); // closes once the cards have stopped moving
         event->ignore();
         return;
@@ -107,7 +101,7 @@ void TForm1::closeEvent(QCloseEvent* event)
 
 bool TForm1::CommitSession(bool mayAskPlayer)
 {
-    if (mayAskPlayer && !round_->State().Busy && !FormCloseQuery())
+    if (mayAskPlayer && !round_->Busy() && !FormCloseQuery())
         return false;
     SaveChangedSettings();
     return true;

@@ -1,5 +1,6 @@
 // The handlers of the round: bet, draw, game over and a new game. Each
-// calls the round's verbs and animates between the cards.
+// passes the command to the round, which runs the deal or draw to its end
+// on the table's timers.
 #include "game/Unit1.h"
 
 #include "game/AdvisorSession.h"
@@ -8,16 +9,8 @@
 #include "shell/Startup.h"
 #include "views/pointerform.h"
 
-#include <QApplication>
-#include <QEventLoop>
 #include <QPushButton>
 #include <QTimer>
-
-namespace {
-
-constexpr int AnimationStep = 250;
-
-} // namespace
 
 void TForm1::ResetGame()
 {
@@ -35,46 +28,30 @@ void TForm1::ResetTable(bool ShowSetupInfo)
 
 void TForm1::BitBtn2Click()
 {
-    if (!round_->Deal([this] { Delay(AnimationStep); }))
-        return;
-    AnnounceDeal();
-    BitBtn1->setFocus();
-    RunDeferredCommands();
+    round_->Deal();
 }
 
 void TForm1::BitBtn1Click()
 {
-    const vel::RoundState& state = round_->State();
-    if (state.Busy || !state.CanHold || !state.DrawOffered || !ConfirmCostlyDraw())
-        return;
-    round_->Draw([this] { Delay(AnimationStep); });
-    AnnounceResult();
-    QCoreApplication::processEvents();
-    if (state.Celebrate)
-        celebration_->Run(tadaSound_);
-    round_->FinishDraw();
-    if (RunDeferredCommands())
-        return;
-    if (state.Credit <= 0) {
-        GameOver();
-        return;
-    }
-    round_->OfferNextBet();
-    BitBtn2->setFocus();
+    if (round_->DrawOffered() && ConfirmCostlyDraw())
+        round_->Draw();
 }
 
 // The advisor's question before a draw that gives up credits, when the
 // player asked for it; false when the player keeps the hand to think again.
 bool TForm1::ConfirmCostlyDraw()
 {
+    if (!settings_.WarnCostlyDraw)
+        return true;
     const std::optional<QString> warning = advice_->CostlyDrawWarning();
     return !warning || AskConfirm(*warning, QMessageBox::Yes | QMessageBox::No, 50, nullptr, QMessageBox::No);
 }
 
+// The round has ended the game; a table closed meanwhile asks nothing.
 void TForm1::GameOver()
 {
-    round_->EnterGameOver();
-    QCoreApplication::processEvents();
+    if (!isVisible())
+        return;
     celebration_->PlaySoundFile(chimesSound_);
     QMessageBox::StandardButton answer = QMessageBox::Cancel;
     AskConfirm(tr("Game Over.  Play Again?"), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
@@ -89,7 +66,7 @@ void TForm1::GameOver()
 
 void TForm1::New1Click()
 {
-    if (round_->State().Busy)
+    if (round_->Busy())
         round_->Defer(vel::DeferredNewGame);
     else
         StartNewGame();
@@ -113,17 +90,16 @@ void TForm1::ComboBox2Change(int index)
 }
 
 // Commands asked for while cards were moving run now, in the order a
-// player would expect; true when the round was replaced or the table closed.
-bool TForm1::RunDeferredCommands()
+// player would expect; a new game or a closed table ends the list.
+void TForm1::RunDeferredCommands()
 {
     const unsigned deferred = round_->TakeDeferred();
     if (deferred & vel::DeferredOptions)
         Options1Click();
     if ((deferred & vel::DeferredNewGame) && StartNewGame())
-        return true;
-    if ((deferred & vel::DeferredClose) && close())
-        return true;
-    return false;
+        return;
+    if (deferred & vel::DeferredClose)
+        close();
 }
 
 bool TForm1::AskConfirm(const QString& text, QMessageBox::StandardButtons buttons, int leftOffset,
@@ -144,14 +120,11 @@ bool TForm1::AskConfirm(const QString& text, QMessageBox::StandardButtons button
     return result == QMessageBox::Yes;
 }
 
-// Lets the window repaint and take input, then waits without freezing it.
-void TForm1::Delay(int milliseconds)
+void TForm1::Later(int milliseconds, vel::TableRound::Next next)
 {
-    QCoreApplication::processEvents();
     const int wait = qRound(milliseconds * animationScale_);
     if (wait <= 0)
-        return;
-    QEventLoop loop;
-    QTimer::singleShot(wait, &loop, &QEventLoop::quit);
-    loop.exec();
+        next();
+    else
+        QTimer::singleShot(wait, this, std::move(next));
 }

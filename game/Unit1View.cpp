@@ -1,13 +1,16 @@
 // Showing the round: captions, card places, enabled states and the status
-// bar, all read from the round and never from the widgets.
+// bar, all read from the round and never from the widgets, each refreshed
+// by the round's signal for it.
 #include "game/Unit1.h"
 
+#include "game/AdvisorSession.h"
 #include "game/TableWidgets.h"
 #include "shell/UElapsedTimeLabel.h"
 #include "views/DesignFont.h"
 #include "views/EngineText.h"
 #include "views/SBPro.h"
 #include "views/Unit2.h"
+#include "views/Unit5.h"
 #include "views/VersionInfo.h"
 
 #include <QAction>
@@ -30,31 +33,74 @@ QString Spoken(const QStringList& names)
     return TForm1::tr("%1 and %2").arg(names.mid(0, names.size() - 1).join(QStringLiteral(", ")), names.last());
 }
 
-QStringList CardNames(const vel::Hand& hand, const std::array<bool, 5>& which)
+QString AllCardNames(const vel::Hand& hand)
 {
-    QStringList names;
-    for (std::size_t place = 0; place < hand.size(); ++place) {
-        if (which[place])
-            names << CardName(hand[place]);
-    }
-    return names;
+    return vel::CardTexts(hand, vel::AllPlaces, CardName).join(QStringLiteral(", "));
 }
-
-constexpr std::array<bool, 5> AllPlaces{true, true, true, true, true};
 
 } // namespace
 
+void TForm1::ConnectRound()
+{
+    using vel::TableRound;
+    connect(round_, &TableRound::phaseChanged, this, &TForm1::ShowPhase);
+    connect(round_, &TableRound::creditChanged, this, &TForm1::ShowCredit);
+    connect(round_, &TableRound::betChanged, this, &TForm1::ShowBet);
+    connect(round_, &TableRound::scheduleChanged, this, &TForm1::ShowSchedule);
+    connect(round_, &TableRound::scheduleChanged, form5_, &TForm5::ShowPayTable);
+    connect(round_, &TableRound::placesChanged, this, &TForm1::RefreshPlaces);
+    connect(round_, &TableRound::resultChanged, this, &TForm1::ShowResult);
+    connect(round_, &TableRound::statisticsChanged, this, &TForm1::RefreshStatusPanels);
+    connect(round_, &TableRound::handDealt, this, &TForm1::AnnounceDeal);
+    connect(round_, &TableRound::holdsChanged, this, &TForm1::AnnounceHolds);
+    connect(round_, &TableRound::handSettled, this, &TForm1::AnnounceResult);
+    connect(round_, &TableRound::cardsStill, this, &TForm1::RunDeferredCommands);
+    connect(round_, &TableRound::gameOver, this, &TForm1::GameOver);
+    connect(ElapsedTimeLabel1, &TElapsedTimeLabel::clicked, round_, &TableRound::RefreshClock);
+    ElapsedTimeLabel1->Follow(round_->Clock());
+}
+
+// All of it, once, as the table is made.
 void TForm1::RefreshTable()
 {
-    const vel::RoundState& state = round_->State();
-    SetCaption(Label7, Number(state.Credit));
-    SetCaption(Label9, tr("Current Bet  %1").arg(state.CurrentBet));
-    SetCaption(Label10, state.Evaluation ? vel::HandNameText(*state.Evaluation) : QString());
-    SetCaption(Label11, state.Payout > 0 ? tr("Win %1").arg(Number(state.Payout)) : QString());
+    ShowCredit();
+    ShowBet();
+    ShowSchedule();
+    form5_->ShowPayTable(round_->Pays());
+    ShowResult();
     RefreshPlaces();
     RefreshControls();
     RefreshStatusPanels();
-    centralWidget()->setToolTip(state.HintsShown ? tr("Click Game - New to play a new game") : QString());
+}
+
+// The focus goes to whichever of Draw and Bet the new phase offers.
+void TForm1::ShowPhase()
+{
+    RefreshControls();
+    FocusLiveButton();
+}
+
+void TForm1::ShowCredit()
+{
+    SetCaption(Label7, Number(round_->State().Credit));
+}
+
+void TForm1::ShowBet()
+{
+    SetCaption(Label9, tr("Current Bet  %1").arg(round_->State().CurrentBet));
+    ComboBox2->setCurrentIndex(vel::MaxBet - round_->State().ChosenBet);
+}
+
+void TForm1::ShowSchedule()
+{
+    ComboBox1->setCurrentIndex(round_->State().Schedule);
+}
+
+void TForm1::ShowResult()
+{
+    const vel::RoundState& state = round_->State();
+    SetCaption(Label10, state.Evaluation ? vel::HandNameText(*state.Evaluation) : QString());
+    SetCaption(Label11, state.Payout > 0 ? tr("Win %1").arg(Number(state.Payout)) : QString());
 }
 
 void TForm1::RefreshPlaces()
@@ -81,21 +127,20 @@ void TForm1::SetHoldMarker(int place, bool held)
     cardPanels_[place - 1]->SetHeld(held);
 }
 
-// Enter presses whichever of Draw and Bet is the default button.
+// Enter presses whichever of Draw and Bet is the default button. After a
+// game over that the player let stand, the table hints at a new game.
 void TForm1::RefreshControls()
 {
-    const vel::RoundState& state = round_->State();
-    BitBtn1->setEnabled(state.DrawOffered);
-    BitBtn2->setEnabled(state.BetOffered);
-    BitBtn1->setDefault(state.DrawIsDefault);
-    BitBtn2->setDefault(!state.DrawIsDefault);
+    BitBtn1->setEnabled(round_->DrawOffered());
+    BitBtn2->setEnabled(round_->BetOffered());
+    BitBtn1->setDefault(round_->DrawIsDefault());
+    BitBtn2->setDefault(!round_->DrawIsDefault());
     for (QWidget* control : {static_cast<QWidget*>(ComboBox2), static_cast<QWidget*>(Label8)})
-        control->setEnabled(state.BetListOffered);
+        control->setEnabled(round_->BetListOffered());
     for (QWidget* control : {static_cast<QWidget*>(ComboBox1), static_cast<QWidget*>(Label13)})
-        control->setEnabled(state.ScheduleListOffered);
-    ComboBox1->setCurrentIndex(state.Schedule);
-    ComboBox2->setCurrentIndex(vel::MaxBet - state.ChosenBet);
+        control->setEnabled(round_->ScheduleListOffered());
     PauseGame1Update();
+    centralWidget()->setToolTip(round_->HintsShown() ? tr("Click Game - New to play a new game") : QString());
 }
 
 // Until the first hand of a game the panels say who made the game; after
@@ -134,48 +179,22 @@ void TForm1::WriteIdentityPanels()
                                                : tr("Small Fonts"));
 }
 
-void TForm1::MoveClock(vel::ClockMove move)
-{
-    switch (move) {
-    case vel::ClockMove::Reset:
-        ElapsedTimeLabel1->ResetClock();
-        break;
-    case vel::ClockMove::Start:
-        ElapsedTimeLabel1->StartClock();
-        break;
-    case vel::ClockMove::Refresh:
-        ElapsedTimeLabel1->RefreshClock();
-        break;
-    case vel::ClockMove::Stop:
-        ElapsedTimeLabel1->StopClock();
-        break;
-    case vel::ClockMove::Pause:
-        ElapsedTimeLabel1->PauseClock();
-        ElapsedTimeLabel1->RefreshClock();
-        break;
-    case vel::ClockMove::Resume:
-        ElapsedTimeLabel1->ResumeClock();
-        break;
-    }
-}
-
 void TForm1::AnnounceDeal()
 {
-    BitBtn1->setAccessibleDescription(
-        tr("Dealt: %1").arg(CardNames(round_->State().Hand, AllPlaces).join(QStringLiteral(", "))));
+    BitBtn1->setAccessibleDescription(tr("Dealt: %1").arg(AllCardNames(round_->State().Hand)));
 }
 
+// Every way to hold announces the same: the keys, a click, the advisor.
 void TForm1::AnnounceHolds()
 {
-    const QStringList held = CardNames(round_->State().Hand, round_->State().Held);
+    const QStringList held = vel::CardTexts(round_->State().Hand, round_->HeldMask(), CardName);
     BitBtn1->setAccessibleDescription(tr("Held: %1").arg(held.isEmpty() ? tr("nothing") : Spoken(held)));
 }
 
 void TForm1::AnnounceResult()
 {
     const vel::RoundState& state = round_->State();
-    QString result = tr("%1. %2").arg(CardNames(state.Hand, AllPlaces).join(QStringLiteral(", ")),
-                                      vel::HandNameText(state.Evaluation.value_or(vel::Nothing)));
+    QString result = tr("%1. %2").arg(AllCardNames(state.Hand), vel::HandNameText(state.Evaluation.value_or(vel::Nothing)));
     if (state.Payout > 0)
         result = tr("%1, win %2").arg(result, Number(state.Payout));
     BitBtn2->setAccessibleDescription(tr("%1, credit %2").arg(result, Number(state.Credit)));

@@ -14,15 +14,13 @@ std::int64_t SteadyNanoseconds()
 
 } // namespace
 
-TStopWatch::TStopWatch(bool startNow)
-    : counter_(SteadyNanoseconds), frequency_(1'000'000'000), highResolution_(true)
+TStopWatch::TStopWatch()
+    : counter_(SteadyNanoseconds), frequency_(1'000'000'000)
 {
-    if (startNow)
-        StartTiming();
 }
 
 TStopWatch::TStopWatch(Counter counter, std::int64_t frequency)
-    : counter_(std::move(counter)), frequency_(frequency), highResolution_(frequency > 1000)
+    : counter_(std::move(counter)), frequency_(frequency)
 {
 }
 

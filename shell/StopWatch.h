@@ -9,7 +9,7 @@ class TStopWatch {
 public:
     using Counter = std::function<std::int64_t()>;
 
-    explicit TStopWatch(bool startNow = false);
+    TStopWatch();
     TStopWatch(Counter counter, std::int64_t frequency);
 
     void StartTiming();
@@ -17,13 +17,9 @@ public:
     // Milliseconds between the last start and the last stop.
     std::int64_t ElapsedMilliseconds() const;
 
-    std::int64_t Frequency() const { return frequency_; }
-    bool HighResolution() const { return highResolution_; }
-
 private:
     Counter counter_;
     std::int64_t frequency_;
-    bool highResolution_;
     std::int64_t startCount_ = 0;
     std::int64_t stopCount_ = 0;
 };

@@ -1,12 +1,19 @@
 #include "shell/UElapsedTimeLabel.h"
 
+#include "shell/GameClock.h"
+
 #include <QMouseEvent>
 
 TElapsedTimeLabel::TElapsedTimeLabel(QWidget* parent)
     : QLabel(parent)
 {
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    ResetClock();
+}
+
+void TElapsedTimeLabel::Follow(const vel::GameClock& clock)
+{
+    connect(&clock, &vel::GameClock::moved, this, [this, &clock] { Show(clock); });
+    Show(clock);
 }
 
 QString TElapsedTimeLabel::CaptionFor(std::int64_t milliseconds)
@@ -22,60 +29,10 @@ QString TElapsedTimeLabel::CaptionFor(std::int64_t milliseconds)
     return tr("Elapsed Time %1").arg(time);
 }
 
-void TElapsedTimeLabel::ResetClock()
+void TElapsedTimeLabel::Show(const vel::GameClock& clock)
 {
-    totalMilliseconds_ = 0;
-    setText(CaptionFor(0));
-    setEnabled(false);
-    clockStarted_ = false;
-}
-
-void TElapsedTimeLabel::StartClock()
-{
-    setEnabled(true);
-    if (!clockStarted_) {
-        clockStarted_ = true;
-        stopWatch_.StartTiming();
-    }
-}
-
-void TElapsedTimeLabel::StopClock()
-{
-    clockStarted_ = false;
-    stopWatch_.StopTiming();
-}
-
-void TElapsedTimeLabel::PauseClock()
-{
-    if (!clockStarted_)
-        return;
-    AddLap();
-    setEnabled(false);
-}
-
-void TElapsedTimeLabel::ResumeClock()
-{
-    if (!clockStarted_)
-        return;
-    setEnabled(true);
-    stopWatch_.StartTiming();
-}
-
-void TElapsedTimeLabel::RefreshClock()
-{
-    if (!clockStarted_)
-        return;
-    if (isEnabled()) {
-        AddLap();
-        stopWatch_.StartTiming();
-    }
-    setText(CaptionFor(totalMilliseconds_));
-}
-
-void TElapsedTimeLabel::AddLap()
-{
-    stopWatch_.StopTiming();
-    totalMilliseconds_ += stopWatch_.ElapsedMilliseconds();
+    setText(CaptionFor(clock.TotalMilliseconds()));
+    setEnabled(!clock.Greyed());
 }
 
 void TElapsedTimeLabel::mouseReleaseEvent(QMouseEvent* event)

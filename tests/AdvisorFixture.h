@@ -173,11 +173,11 @@ inline const vel::HoldResult& HoldOf(const vel::RankedHolds& holds, unsigned mas
 }
 
 // The advisor's pages, in the order of their tabs.
-enum Page { HandPage, OddsPage, ChartPage, AnyHandPage, BankrollPage };
+enum Page { HandPage, OddsPage, ChartPage, AnyHandPage, BankrollPage, TrainingPage };
 
 inline void ShowPage(TAdvisorForm& advisor, Page page)
 {
-    advisor.findChild<QTabBar*>()->setCurrentIndex(page);
+    advisor.findChild<QTabBar*>(QStringLiteral("AdvisorTabs"))->setCurrentIndex(page);
 }
 
 inline QComboBox* PayTableList(const TAdvisorForm& advisor)

@@ -51,6 +51,12 @@ inline std::unique_ptr<TForm1> StartTable(const QString& programPath)
     return table;
 }
 
+// Lets the table's timers run until no card moves; false if they never stop.
+inline bool WaitForCards(const TForm1& table)
+{
+    return QTest::qWaitFor([&table] { return !table.Round().Busy(); });
+}
+
 // Answers the next message box with `button` as soon as it is shown, and
 // remembers its text.
 class BoxAnswerer : public QObject {

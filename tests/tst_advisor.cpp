@@ -237,7 +237,7 @@ void AdvisorTest::costlyDrawWarning()
         QCOMPARE(answerer.defaultButton, QMessageBox::No); // Enter keeps the hand to think again
     }
     QCOMPARE(table->State().HandsPlayed, drawn ? 1 : 0);
-    QCOMPARE(table->State().CanHold, !drawn);
+    QCOMPARE(table->Round().CanHold(), !drawn);
     QCOMPARE(Button(*table, "BitBtn1")->isEnabled(), !drawn);
     QCOMPARE(advisor->Ledger().hands, drawn ? 1 : 0);
     if (!drawn) {

@@ -81,7 +81,7 @@ void AdvisorAnyHandTest::anyHandHoldsByDirectEnumeration()
     TypeInto(Box(*advisor, "AnyHandBox"), typed);
     // Typed into the advisor, the digits and spaces were not the table's.
     QCOMPARE(table->State().HandsPlayed, 0);
-    QVERIFY(!table->State().CanHold);
+    QVERIFY(!table->Round().CanHold());
     QVERIFY(!advisor->findChild<QLabel*>(QStringLiteral("AnyHandFault"))->isVisible());
 
     const vel::Hand hand = handtext::HandOf(cards);
@@ -176,7 +176,7 @@ void AdvisorAnyHandTest::cardsPickedOnTheGrid()
     QCOMPARE(Box(*advisor, "AnyHandBox")->text(), QStringLiteral("K♥ Q♥ J♥ 10♥ A♠"));
     QCOMPARE(holds->item(0, 0)->text(), QStringLiteral("K♥ Q♥ J♥ 10♥")); // four to the royal
     QCOMPARE(table->State().HandsPlayed, 0);
-    QVERIFY(!table->State().CanHold); // Space stayed in the grid
+    QVERIFY(!table->Round().CanHold()); // Space stayed in the grid
 
     // Typed, the hand shows on the grid.
     TypeInto(Box(*advisor, "AnyHandBox"), QStringLiteral("2c 3c 4c 5c 6c"));

@@ -39,7 +39,7 @@ bool FiguresShown(const TAdvisorForm& advisor)
 
 QLineSeries* Series(const TAdvisorForm& advisor, const QString& name)
 {
-    for (QAbstractSeries* series : advisor.findChild<QChartView*>()->chart()->series()) {
+    for (QAbstractSeries* series : advisor.findChild<QChartView*>(QStringLiteral("BankrollGraph"))->chart()->series()) {
         if (series->name() == name)
             return qobject_cast<QLineSeries*>(series);
     }
@@ -170,7 +170,7 @@ void AdvisorBankrollTest::figuresAndGraphAreTheEngines()
     const QString handsText = QLocale().toString(hands);
     QCOMPARE(advisor_->findChild<QLabel*>(QStringLiteral("BankrollRisk"))->accessibleName(),
              QStringLiteral("Risk of ruin within %1 hands: %2").arg(handsText, Percent(engine.riskOfRuin)));
-    QVERIFY(advisor_->findChild<QChartView*>()->accessibleDescription().contains(
+    QVERIFY(advisor_->findChild<QChartView*>(QStringLiteral("BankrollGraph"))->accessibleDescription().contains(
         QStringLiteral("%1 by hand %2").arg(Percent(engine.riskOfRuin), handsText)));
 
     // The chance of having run out: from hand 0 to the last, in per cent.

@@ -154,7 +154,7 @@ void AdvisorCompanionTest::keysFromTheAdvisorPlayOnTheTable()
     QWidget* inAdvisor = Table(*advisor, "HoldsTable");
     inAdvisor->setFocus();
     QTest::keyClick(inAdvisor, Qt::Key_Return); // Bet
-    QVERIFY(table->State().CanHold);
+    QVERIFY(table->Round().CanHold());
     QTest::keyClick(inAdvisor, '2');
     QTest::keyClick(inAdvisor, '4');
     QCOMPARE(HeldMask(*table), 0b01010u);
@@ -162,7 +162,7 @@ void AdvisorCompanionTest::keysFromTheAdvisorPlayOnTheTable()
     QTest::keyClick(inAdvisor, Qt::Key_Return); // Draw
     QCOMPARE(table->State().HandsPlayed, 1);
     QTest::keyClick(inAdvisor, Qt::Key_Space); // Bet has the table's focus
-    QVERIFY(table->State().CanHold);
+    QVERIFY(table->Round().CanHold());
     QTest::keyClick(inAdvisor, Qt::Key_Space); // now Draw has it
     QCOMPARE(table->State().HandsPlayed, 2);
 }

@@ -20,13 +20,33 @@ namespace {
 constexpr int RecordingRate = 8000;
 constexpr int SilentPeak = 300;
 
-// Waits like the table's Delay: the window thread keeps handling events.
+// Waits while the window thread keeps handling events.
 void Wait(int milliseconds)
 {
     QCoreApplication::processEvents();
     QEventLoop loop;
     QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
     loop.exec();
+}
+
+// Paces the celebration on timers, as the table does.
+void Later(int milliseconds, Celebration::Next next)
+{
+    QTimer::singleShot(milliseconds, std::move(next));
+}
+
+// Celebrates and waits, handling events all the while, until the table has
+// its own colour back.
+void Celebrate(Celebration& celebration, const QString& sound)
+{
+    QEventLoop loop;
+    bool done = false;
+    celebration.Run(sound, [&] {
+        done = true;
+        loop.quit();
+    });
+    if (!done)
+        loop.exec();
 }
 
 struct Sound {
@@ -288,7 +308,7 @@ void CelebrationSoundTest::everyCelebrationPlaysItsWholeSound()
     QVERIFY(recorder.Started());
 
     TTableClient table;
-    Celebration celebration(&table, Wait);
+    Celebration celebration(&table, Later);
     const QString tada = MediaFolder() + QStringLiteral("/tada.wav");
     const QString chimes = MediaFolder() + QStringLiteral("/chimes.wav");
     // What the files hold, measured like the recording.
@@ -298,7 +318,7 @@ void CelebrationSoundTest::everyCelebrationPlaysItsWholeSound()
     };
     QList<double> played;
     for (int hand = 1; hand <= 10; ++hand) {
-        celebration.Run(tada);
+        Celebrate(celebration, tada);
         played << heardLength(tada);
         // Room for the sound's end, then the next deal comes at once; a game
         // over halfway switches to the other sound and back.

@@ -2,6 +2,7 @@
 
 #include "game/Celebration.h"
 #include "game/TableWidgets.h"
+#include "shell/GameClock.h"
 #include "shell/Unit6.h"
 #include "shell/UElapsedTimeLabel.h"
 #include "views/SBPro.h"
@@ -251,7 +252,7 @@ void PlayTest::newGameQuestion()
     QTest::mouseClick(Button(*table, "BitBtn2"), Qt::LeftButton);
     table->New1Click(); // a dealt hand with no completed hand: no question
     QCOMPARE(table->State().Credit, 100);
-    QVERIFY(!table->State().GameInProgress);
+    QVERIFY(!table->Round().GameInProgress());
     PlayHand(*table, 0);
     {
         BoxAnswerer no(QMessageBox::No);
@@ -278,7 +279,7 @@ void PlayTest::closeQuestion()
         QVERIFY(!table->close());
         QCOMPARE(no.text, QStringLiteral("vel Zezuv Game in Progress.  Close Program?"));
         QCOMPARE(no.position, table->frameGeometry().topLeft() + Place(*table, 2)->pos() + QPoint(10, 85));
-        QVERIFY(table->State().CanHold);
+        QVERIFY(table->Round().CanHold());
     }
     BoxAnswerer yes(QMessageBox::Yes);
     QVERIFY(table->close());
@@ -303,7 +304,7 @@ void PlayTest::pauseRestoresControls()
     QVERIFY(Text(*table, "Label15").isEmpty());
     QVERIFY(Button(*table, "BitBtn1")->isEnabled());
     QVERIFY(!Button(*table, "BitBtn2")->isEnabled());
-    QVERIFY(table->State().CanHold);
+    QVERIFY(table->Round().CanHold());
     QVERIFY(table->State().Held[1]);
     QTest::mouseClick(Button(*table, "BitBtn1"), Qt::LeftButton);
     pause->trigger(); // between hands
@@ -311,7 +312,7 @@ void PlayTest::pauseRestoresControls()
     pause->trigger();
     QVERIFY(Button(*table, "BitBtn2")->isEnabled());
     QVERIFY(table->findChild<QComboBox*>(QStringLiteral("ComboBox2"))->isEnabled());
-    QVERIFY(!table->State().CanHold);
+    QVERIFY(!table->Round().CanHold());
     pause->trigger();
     BoxAnswerer yes(QMessageBox::Yes);
     table->New1Click(); // a new game ends the pause
@@ -343,28 +344,30 @@ void PlayTest::clockCaption()
 void PlayTest::clockIgnoresPausedTime()
 {
     std::int64_t now = 0;
-    TElapsedTimeLabel clock;
+    vel::GameClock clock;
+    TElapsedTimeLabel label;
+    label.Follow(clock);
     clock.SetStopWatch(TStopWatch([&now] { return now; }, 1000));
-    clock.StartClock();
+    clock.Start();
     now += 5'000;
-    clock.RefreshClock();
-    QCOMPARE(clock.text(), QStringLiteral("Elapsed Time   0:00:05"));
+    clock.Refresh();
+    QCOMPARE(label.text(), QStringLiteral("Elapsed Time   0:00:05"));
     now += 2'000;
-    clock.PauseClock();
-    clock.RefreshClock(); // pausing shows the time up to the pause
-    QCOMPARE(clock.text(), QStringLiteral("Elapsed Time   0:00:07"));
-    QVERIFY(!clock.isEnabled());
+    clock.Pause();
+    clock.Refresh(); // pausing shows the time up to the pause
+    QCOMPARE(label.text(), QStringLiteral("Elapsed Time   0:00:07"));
+    QVERIFY(!label.isEnabled());
     now += 60'000;
-    clock.RefreshClock();
+    clock.Refresh();
     QCOMPARE(clock.TotalMilliseconds(), 7'000);
-    clock.ResumeClock();
+    clock.Resume();
     now += 3'000;
-    clock.RefreshClock();
-    QCOMPARE(clock.text(), QStringLiteral("Elapsed Time   0:00:10"));
-    clock.StopClock();
+    clock.Refresh();
+    QCOMPARE(label.text(), QStringLiteral("Elapsed Time   0:00:10"));
+    clock.Stop();
     now += 9'000;
-    clock.RefreshClock(); // stopped: the caption keeps the last time
-    QCOMPARE(clock.text(), QStringLiteral("Elapsed Time   0:00:10"));
+    clock.Refresh(); // stopped: the caption keeps the last time
+    QCOMPARE(label.text(), QStringLiteral("Elapsed Time   0:00:10"));
 }
 
 void PlayTest::celebrationLevels_data()
@@ -422,17 +425,20 @@ void PlayTest::deferredCommands()
     table->SetAnimationScale(0.04); // 10 ms steps: commands arrive mid-deal
     QTimer::singleShot(15, table.get(), [&] { table->New1Click(); });
     QTest::mouseClick(Button(*table, "BitBtn2"), Qt::LeftButton);
+    QVERIFY(WaitForCards(*table));
     // The deal finished with five cards, then the new game started at once
     // (no completed hand, so no question).
     QCOMPARE(table->State().Credit, 100);
-    QVERIFY(!table->State().CanHold);
+    QVERIFY(!table->Round().CanHold());
     QVERIFY(Button(*table, "BitBtn2")->isEnabled());
 
     QTest::mouseClick(Button(*table, "BitBtn2"), Qt::LeftButton);
+    QVERIFY(WaitForCards(*table));
     QTimer::singleShot(15, table.get(), [&] { table->close(); });
     {
         BoxAnswerer no(QMessageBox::No);
         QTest::mouseClick(Button(*table, "BitBtn1"), Qt::LeftButton);
+        QVERIFY(WaitForCards(*table));
         QCOMPARE(no.shown, 1); // asked once the draw had settled
         QCOMPARE(table->State().HandsPlayed, 1);
     }
@@ -441,11 +447,12 @@ void PlayTest::deferredCommands()
 
     bool dealtBeforeOptions = false;
     ModalHandler<TForm6> options([&](TForm6* dialog) {
-        dealtBeforeOptions = table->State().CanHold && !table->State().Busy;
+        dealtBeforeOptions = table->Round().CanHold() && !table->Round().Busy();
         dialog->reject();
     });
     QTimer::singleShot(15, table.get(), [&] { table->Options1Click(); });
     QTest::mouseClick(Button(*table, "BitBtn2"), Qt::LeftButton);
+    QVERIFY(WaitForCards(*table));
     QCOMPARE(options.handled, 1);
     QVERIFY(dealtBeforeOptions);
 }

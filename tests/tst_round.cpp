@@ -145,7 +145,7 @@ void RoundTest::statisticsAndRecords()
     QCOMPARE(state.LoScore, loScore);
     QCOMPARE(state.Highlighted, highlighted);
     QCOMPARE(round.AverageWin(), average);
-    QVERIFY(state.BetOffered && state.BetListOffered && !state.ScheduleListOffered && !state.DrawOffered);
+    QVERIFY(round.BetOffered() && round.BetListOffered() && !round.ScheduleListOffered() && !round.DrawOffered());
 }
 
 void RoundTest::gameOverAndNewGame()
@@ -157,21 +157,18 @@ void RoundTest::gameOverAndNewGame()
     for (;;) { // by hand: the headless player would start the next game itself
         QVERIFY(round.Deal());
         QVERIFY(round.Draw());
-        round.FinishDraw();
         if (round.State().Credit <= 0)
             break;
-        round.OfferNextBet();
     }
     QCOMPARE(round.State().Credit, 0);
     QVERIFY(!round.NewGameNeedsQuestion() && !round.CloseNeedsQuestion());
-    round.EnterGameOver();
-    QVERIFY(!round.State().GameInProgress);
-    QVERIFY(!round.State().DrawOffered && !round.State().BetOffered && !round.State().BetListOffered);
-    QSignalSpy clock(&round, &TableRound::clockMoved);
+    QVERIFY(!round.GameInProgress()); // the round ended the game itself
+    QVERIFY(!round.DrawOffered() && !round.BetOffered() && !round.BetListOffered());
+    QSignalSpy clock(&round.Clock(), &GameClock::moved);
     round.LetGameOverStand();
     QCOMPARE(clock.count(), 1);
     QCOMPARE(clock.at(0).at(0).value<ClockMove>(), ClockMove::Stop);
-    QVERIFY(round.State().HintsShown);
+    QVERIFY(round.HintsShown());
     QVERIFY(!round.State().Highlighted[LoScorePanel]);
     QVERIFY(!round.PauseOffered());
     QVERIFY(!round.Deal()); // only the menu is left
@@ -179,8 +176,8 @@ void RoundTest::gameOverAndNewGame()
     NewGame(round);
     QCOMPARE(round.State().Credit, StartingCredit);
     QCOMPARE(round.State().HandsPlayed, 0);
-    QVERIFY(!round.State().HintsShown);
-    QVERIFY(round.State().ScheduleListOffered && round.State().BetOffered);
+    QVERIFY(!round.HintsShown());
+    QVERIFY(round.ScheduleListOffered() && round.BetOffered());
     QVERIFY(round.Deal());
 }
 
@@ -202,21 +199,19 @@ void RoundTest::pauseRestoresWhatWasOffered()
     PlayHoldingNothing(round);
     if (holding)
         round.Deal();
-    const RoundState before = round.State();
-    QSignalSpy clock(&round, &TableRound::clockMoved);
+    const std::array<bool, 4> before{round.DrawOffered(), round.BetOffered(), round.BetListOffered(), round.CanHold()};
+    QSignalSpy clock(&round.Clock(), &GameClock::moved);
     QVERIFY(round.TogglePause());
-    const RoundState& paused = round.State();
-    QVERIFY(paused.Paused);
-    QVERIFY(!paused.DrawOffered && !paused.BetOffered && !paused.BetListOffered && !paused.CanHold);
+    QVERIFY(round.Paused());
+    QVERIFY(!round.DrawOffered() && !round.BetOffered() && !round.BetListOffered() && !round.CanHold());
     QVERIFY(!round.ToggleHold(1));
     QVERIFY(!round.Deal() && !round.Draw());
     QVERIFY(round.TogglePause());
-    const RoundState& resumed = round.State();
-    QCOMPARE(resumed.DrawOffered, before.DrawOffered);
-    QCOMPARE(resumed.BetOffered, before.BetOffered);
-    QCOMPARE(resumed.BetListOffered, before.BetListOffered);
-    QCOMPARE(resumed.CanHold, before.CanHold);
-    QCOMPARE(resumed.CanHold, holding);
+    QCOMPARE(round.DrawOffered(), before[0]);
+    QCOMPARE(round.BetOffered(), before[1]);
+    QCOMPARE(round.BetListOffered(), before[2]);
+    QCOMPARE(round.CanHold(), before[3]);
+    QCOMPARE(round.CanHold(), holding);
     QCOMPARE(clock.count(), 2);
     QCOMPARE(clock.at(0).at(0).value<ClockMove>(), ClockMove::Pause);
     QCOMPARE(clock.at(1).at(0).value<ClockMove>(), ClockMove::Resume);
@@ -232,21 +227,28 @@ void RoundTest::commandsRefusedWhileCardsMove()
     int steps = 0;
     const auto tryEverything = [&] {
         ++steps;
-        QVERIFY(round.State().Busy);
+        QVERIFY(round.Busy());
         QVERIFY(!round.Deal());
         QVERIFY(!round.Draw());
         QVERIFY(!round.ToggleHold(1));
         QVERIFY(!round.TogglePause());
         round.Defer(DeferredNewGame);
     };
-    QVERIFY(round.Deal(tryEverything));
+    TableRound::Next celebrationOver;
+    round.SetCelebrateLevel(Nothing); // every hand is celebrated
+    round.SetPacing({[&](int, TableRound::Next next) {
+                         tryEverything();
+                         next();
+                     },
+                     [&](TableRound::Next next) { celebrationOver = std::move(next); }});
+    QVERIFY(round.Deal());
     QCOMPARE(steps, 5); // after the blanking and after cards 1 to 4
     round.ToggleHold(1);
     steps = 0;
-    QVERIFY(round.Draw(tryEverything));
+    QVERIFY(round.Draw());
     QCOMPARE(steps, 4); // place 1 is held, place 5 is the last: no pause for either
-    QVERIFY(round.State().Busy); // until the celebration is over
-    round.FinishDraw();
+    QVERIFY(round.Busy()); // until the celebration is over
+    celebrationOver();
     QCOMPARE(round.TakeDeferred(), unsigned{DeferredNewGame});
     QCOMPARE(round.TakeDeferred(), 0u);
 }
@@ -261,7 +263,6 @@ void RoundTest::questionsRightAfterFirstDeal()
     QVERIFY(!round.NewGameNeedsQuestion()); // no completed hand yet
     QVERIFY(round.CloseNeedsQuestion());
     round.Draw();
-    round.FinishDraw();
     QCOMPARE(round.NewGameNeedsQuestion(), round.State().Credit > 0);
 }
 
@@ -274,13 +275,13 @@ void RoundTest::scheduleChosenOnlyBeforeFirstDeal()
     QCOMPARE(round.Pays().PerCredit(FullHouse), 9);
     round.SetSchedule(6); // no such schedule: the table stays
     QCOMPARE(round.State().Schedule, 0);
-    QVERIFY(round.State().ScheduleListOffered);
+    QVERIFY(round.ScheduleListOffered());
     for (int hand = 0; hand < 3; ++hand) {
         PlayHoldingNothing(round);
-        QVERIFY(!round.State().ScheduleListOffered);
+        QVERIFY(!round.ScheduleListOffered());
     }
     NewGame(round);
-    QVERIFY(round.State().ScheduleListOffered);
+    QVERIFY(round.ScheduleListOffered());
 }
 
 void RoundTest::heldPlacesAndColours()

@@ -1,6 +1,6 @@
 // What a screen reader is told: the dealt hand, each hold and each result
 // as the description of the focused button, and a name for every control.
-#include "TableFixture.h"
+#include "AdvisorFixture.h"
 
 #include "game/TableWidgets.h"
 #include "shell/Unit6.h"
@@ -58,6 +58,8 @@ class SpokenTest : public QObject {
 private slots:
     void dealHoldsAndResult_data();
     void dealHoldsAndResult();
+    void holdTheseAnnouncesTheHolds_data();
+    void holdTheseAnnouncesTheHolds();
     void descriptionsRaiseEvents();
     void everyControlNamed();
 
@@ -115,6 +117,36 @@ void SpokenTest::dealHoldsAndResult()
     BoxAnswerer newGame(QMessageBox::Yes);
     table->New1Click();
     QVERIFY(Description(bet).isEmpty() && Description(draw).isEmpty());
+}
+
+void SpokenTest::holdTheseAnnouncesTheHolds_data()
+{
+    using advisorfixture::DealKind;
+    QTest::addColumn<DealKind>("kind");
+    QTest::addColumn<QString>("spokenHolds"); // the held cards, place 1 first
+    QTest::newRow("four to a royal flush") << DealKind::FourToRoyal << QStringLiteral("%1, %2, %3 and %4");
+    QTest::newRow("lone high pair") << DealKind::LoneHighPair << QStringLiteral("%1 and %2");
+}
+
+// The advisor's button holds as the keys do, and is heard as they are.
+void SpokenTest::holdTheseAnnouncesTheHolds()
+{
+    QFETCH(advisorfixture::DealKind, kind);
+    QFETCH(QString, spokenHolds);
+    const advisorfixture::KnownDeal deal = advisorfixture::FindDeal(kind);
+    auto table = StartTable(sandbox_.programPath);
+    QVERIFY(table);
+    UseClock(*table, deal.clock);
+    TAdvisorForm* advisor = advisorfixture::OpenAdvisor(*table);
+    QVERIFY(advisor);
+    PressKey(*table, '\r');
+    QTest::mouseClick(advisorfixture::Button(*advisor, "HoldTheseButton"), Qt::LeftButton);
+    QCOMPARE(advisorfixture::HeldMask(*table), deal.bestMask);
+    QString expected = spokenHolds;
+    const QStringList held = Names(table->State().Hand, deal.bestMask);
+    for (qsizetype i = 0; i < held.size(); ++i)
+        expected = expected.arg(held[i]);
+    QCOMPARE(Description(Button(*table, "BitBtn1")), QStringLiteral("Held: ") + expected);
 }
 
 // Run under a desktop with its accessibility bridge (the test run starts one

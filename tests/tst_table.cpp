@@ -204,7 +204,7 @@ void TableTest::keysToggleOnlyWhileHolding()
         PressKey(*table, key);
     QCOMPARE(table->State().Held, (std::array<bool, 5>{true, true, false, true, true}));
     QTest::keyClick(table->focusWidget(), Qt::Key_Return); // Enter draws
-    QVERIFY(!table->State().CanHold);
+    QVERIFY(!table->Round().CanHold());
     PressKey(*table, '1');
     QVERIFY(table->State().Held[0]); // after the draw the holds stand still
     QCOMPARE(table->focusWidget(), Button(*table, "BitBtn2"));

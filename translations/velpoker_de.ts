@@ -408,6 +408,45 @@
     </message>
 </context>
 <context>
+    <name>Grade</name>
+    <message>
+        <source>draw five new cards</source>
+        <translation>fünf neue Karten ziehen</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>Right: %1</source>
+        <translation>Richtig: %1</translation>
+    </message>
+    <message>
+        <source>Mistake, costs %1 credits: best is %2</source>
+        <translation>Fehler, kostet %1 Credits: am besten ist %2</translation>
+    </message>
+    <message>
+        <source>The chart of this pay table is still being worked out.</source>
+        <translation>Die Strategietabelle dieser Auszahlung wird noch berechnet.</translation>
+    </message>
+    <message>
+        <source>Chart line %1: %2.</source>
+        <translation>Tabellenzeile %1: %2.</translation>
+    </message>
+    <message>
+        <source>Hands: %1. Right: %2%. Lost per 100 hands: %3 credits.</source>
+        <translation>Hände: %1. Richtig: %2 %. Verloren je 100 Hände: %3 Credits.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Right.&lt;/b&gt; %1 returns %2 credits on average: no hold returns more.</source>
+        <translation>&lt;b&gt;Richtig.&lt;/b&gt; %1 bringt im Schnitt %2 Credits: keine Wahl bringt mehr.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Mistake, it costs %1 credits.&lt;/b&gt; %2 returns %3 credits on average; the best hold, %4, returns %5.&lt;br&gt;%6</source>
+        <translation>&lt;b&gt;Fehler, er kostet %1 Credits.&lt;/b&gt; %2 bringt im Schnitt %3 Credits; die beste Wahl, %4, bringt %5.&lt;br&gt;%6</translation>
+    </message>
+</context>
+<context>
     <name>Hand</name>
     <message>
         <source>Nothing</source>
@@ -572,6 +611,18 @@
         <translation>Perfektes Spiel bringt %1 % bei %2 mit Einsatz %3</translation>
     </message>
     <message>
+        <source>&amp;Mistakes</source>
+        <translation>&amp;Fehler</translation>
+    </message>
+    <message>
+        <source>&amp;Graph</source>
+        <translation>&amp;Verlauf</translation>
+    </message>
+    <message>
+        <source>Mistake under review, hand %1 as dealt: %2</source>
+        <translation>Fehler im Rückblick, Hand %1 wie ausgeteilt: %2</translation>
+    </message>
+    <message>
         <source>Any Hand</source>
         <translation>Jede Hand</translation>
     </message>
@@ -586,6 +637,14 @@
     <message>
         <source>Bankroll</source>
         <translation>Bankroll</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Üben</translation>
+    </message>
+    <message>
+        <source>Tra&amp;ining</source>
+        <translation>Tra&amp;ining</translation>
     </message>
 </context>
 <context>
@@ -1481,6 +1540,37 @@ Dieses Programm ist kostenlos, Spenden sind aber willkommen. PayPal erhebt bei K
     </message>
 </context>
 <context>
+    <name>TGraphPage</name>
+    <message>
+        <source>Graph of this game</source>
+        <translation>Verlauf dieses Spiels</translation>
+    </message>
+    <message>
+        <source>Credit</source>
+        <translation>Kredit</translation>
+    </message>
+    <message>
+        <source>Expected with the best holds</source>
+        <translation>Erwartet mit der besten Wahl</translation>
+    </message>
+    <message>
+        <source>Hands played</source>
+        <translation>Gespielte Hände</translation>
+    </message>
+    <message>
+        <source>Credits</source>
+        <translation>Credits</translation>
+    </message>
+    <message>
+        <source>The graph starts with the first hand drawn while the advisor is open.</source>
+        <translation>Der Verlauf beginnt mit der ersten Hand, die bei geöffnetem Berater gezogen wird.</translation>
+    </message>
+    <message>
+        <source>After hand %1: credit %2; expected with the best holds %3.</source>
+        <translation>Nach Hand %1: Kredit %2; erwartet mit der besten Wahl %3.</translation>
+    </message>
+</context>
+<context>
     <name>THoldsTable</name>
     <message>
         <source>Keep %1</source>
@@ -1509,6 +1599,69 @@ Dieses Programm ist kostenlos, Spenden sind aber willkommen. PayPal erhebt bei K
     <message>
         <source> (your hold)</source>
         <translation> (Ihre Wahl)</translation>
+    </message>
+</context>
+<context>
+    <name>TMistakesPage</name>
+    <message>
+        <source>&amp;View all holds</source>
+        <translation>&amp;Alle Möglichkeiten zeigen</translation>
+    </message>
+    <message>
+        <source>This game</source>
+        <translation>Dieses Spiel</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Training</translation>
+    </message>
+    <message>
+        <source>Costliest first</source>
+        <translation>Teuerste zuerst</translation>
+    </message>
+    <message>
+        <source>In order of play</source>
+        <translation>In Spielreihenfolge</translation>
+    </message>
+    <message>
+        <source>Mistakes</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Hand</source>
+        <translation>Hand</translation>
+    </message>
+    <message>
+        <source>Dealt</source>
+        <translation>Ausgeteilt</translation>
+    </message>
+    <message>
+        <source>Held</source>
+        <translation>Gehalten</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Kosten</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Zeigen:</translation>
+    </message>
+    <message>
+        <source>&amp;Listed:</source>
+        <translation>Reihenf&amp;olge:</translation>
+    </message>
+    <message>
+        <source>No hands graded yet.</source>
+        <translation>Noch keine Hand bewertet.</translation>
+    </message>
+    <message>
+        <source>No mistakes: well played.</source>
+        <translation>Keine Fehler: gut gespielt.</translation>
+    </message>
+    <message>
+        <source>Best hold: %1, %2 credits on average; yours returns %3.&lt;br&gt;%4</source>
+        <translation>Beste Wahl: %1, im Schnitt %2 Credits; Ihre bringt %3.&lt;br&gt;%4</translation>
     </message>
 </context>
 <context>
@@ -1650,6 +1803,69 @@ Dieses Programm ist kostenlos, Spenden sind aber willkommen. PayPal erhebt bei K
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TPracticePage</name>
+    <message>
+        <source>Every hand as it comes</source>
+        <translation>Jede Hand, wie sie kommt</translation>
+    </message>
+    <message>
+        <source>Close calls only</source>
+        <translation>Nur knappe Entscheidungen</translation>
+    </message>
+    <message>
+        <source>Close calls: the best hold beats the next best by less than 0.1 credits per credit bet</source>
+        <translation>Knappe Entscheidungen: Die beste Wahl schlägt die nächstbeste um weniger als 0,1 Credits je gesetztem Credit</translation>
+    </message>
+    <message>
+        <source>Graded on %1 at a bet of %2.</source>
+        <translation>Bewertet nach %1 bei einem Einsatz von %2.</translation>
+    </message>
+    <message>
+        <source>D&amp;eal:</source>
+        <translation>&amp;Geben:</translation>
+    </message>
+    <message>
+        <source>Hold the cards you would keep (keys 1 to 5 or a click), then press Enter.</source>
+        <translation>Halten Sie die Karten, die Sie behalten würden (Tasten 1 bis 5 oder ein Klick), dann drücken Sie die Eingabetaste.</translation>
+    </message>
+    <message>
+        <source>Dealt: %1</source>
+        <translation>Ausgeteilt: %1</translation>
+    </message>
+    <message>
+        <source>HOLD</source>
+        <translation>HALTEN</translation>
+    </message>
+    <message>
+        <source>Grade my hold (Enter)</source>
+        <translation>Meine Wahl bewerten (Eingabe)</translation>
+    </message>
+    <message>
+        <source>Next hand (Enter)</source>
+        <translation>Nächste Hand (Eingabe)</translation>
+    </message>
+    <message>
+        <source>Held: %1</source>
+        <translation>Gehalten: %1</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>nichts</translation>
+    </message>
+    <message>
+        <source>Your practice so far. %1</source>
+        <translation>Ihr Training bisher. %1</translation>
+    </message>
+    <message>
+        <source>Costliest mistakes:</source>
+        <translation>Teuerste Fehler:</translation>
+    </message>
+    <message>
+        <source>%1 held %2: %3 credits</source>
+        <translation>%1, gehalten %2: %3 Credits</translation>
     </message>
 </context>
 <context>

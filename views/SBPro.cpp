@@ -12,7 +12,7 @@
 namespace {
 
 constexpr int DesignHeight = 25;
-constexpr int CentredDesignWidth = 100;
+constexpr int DesignPanelWidth = 100;
 // Space kept free at the top and right of each panel's part, as the
 // platform's status bar leaves between its parts.
 constexpr int PartGap = 2;
@@ -66,14 +66,6 @@ void TStatusPanelPro::SetMaxWidth(int maxWidth)
     SetWidth(width_);
 }
 
-void TStatusPanelPro::SetAlignment(TextAlignment alignment)
-{
-    if (alignment == alignment_)
-        return;
-    alignment_ = alignment;
-    update();
-}
-
 vel::TColor TStatusPanelPro::Color() const
 {
     return parentColor_ ? bar_->Color() : color_;
@@ -117,12 +109,7 @@ void TStatusPanelPro::PaintPanel(QPainter& painter, const QRect& rect) const
     // The platform's text extent of "H" is the font's full line height.
     const QFontMetrics metrics = fontMetrics();
     const int top = rect.top() + (rect.height() - metrics.height()) / 2;
-    const int textWidth = metrics.horizontalAdvance(text_);
-    int left = rect.left() + 1;
-    if (alignment_ == TextAlignment::Center)
-        left = rect.left() + (rect.width() - textWidth) / 2;
-    else if (alignment_ == TextAlignment::Right)
-        left = rect.right() - textWidth; // one pixel inside the right edge
+    const int left = rect.left() + (rect.width() - metrics.horizontalAdvance(text_)) / 2;
     painter.setPen(vel::ToQColor(fontColor_, palette()));
     painter.setClipRect(rect);
     painter.drawText(QPoint(left, top + metrics.ascent()), text_);
@@ -139,22 +126,10 @@ TStatusBarPro::TStatusBarPro(QWidget* mainWindow)
 
     for (auto& panel : panels_) {
         panel = new TStatusPanelPro(this);
-        panel->width_ = CentredDesignWidth;
-        panel->alignment_ = TStatusPanelPro::TextAlignment::Center;
+        panel->width_ = DesignPanelWidth;
     }
     setFixedHeight(vel::ScaledLength(DesignHeight, logicalDpiY()));
     LayoutPanels();
-}
-
-void TStatusBarPro::SetColor(vel::TColor color)
-{
-    if (color == color_)
-        return;
-    color_ = color;
-    update();
-    for (TStatusPanelPro* panel : panels_)
-        if (panel->ParentColor())
-            panel->update();
 }
 
 QRect TStatusBarPro::PanelRect(int index) const
@@ -190,7 +165,7 @@ void TStatusBarPro::resizeEvent(QResizeEvent*)
 void TStatusBarPro::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    painter.fillRect(event->rect(), vel::ToQColor(color_, palette()));
+    painter.fillRect(event->rect(), vel::ToQColor(Color(), palette()));
 }
 
 void TStatusBarPro::LayoutPanels()

@@ -9,25 +9,19 @@
 class TStatusBarPro;
 
 // One panel of the status bar: a child widget of its own, so that a change
-// repaints this panel alone. Its current text is its accessible name.
+// repaints this panel alone. Its text is centred; its current text is its
+// accessible name.
 class TStatusPanelPro : public QWidget {
     Q_OBJECT
 public:
-    enum class TextAlignment { Left, Center, Right };
-
     const QString& Text() const { return text_; }
     void SetText(const QString& text);
 
     int Width() const { return width_; }
-    // Clamped to MinWidth..MaxWidth.
+    // Clamped to the least and the greatest width.
     void SetWidth(int width);
-    int MinWidth() const { return minWidth_; }
     void SetMinWidth(int minWidth);
-    int MaxWidth() const { return maxWidth_; }
     void SetMaxWidth(int maxWidth);
-
-    TextAlignment Alignment() const { return alignment_; }
-    void SetAlignment(TextAlignment alignment);
 
     // While ParentColor holds, the panel shows the bar's colour; setting a
     // colour of its own ends that.
@@ -55,7 +49,6 @@ private:
     int width_ = 50;
     int minWidth_ = 0;
     int maxWidth_ = 10000;
-    TextAlignment alignment_ = TextAlignment::Left;
     vel::TColor color_ = vel::clBtnFace;
     bool parentColor_ = true;
     vel::TColor fontColor_ = vel::clBtnText;
@@ -73,8 +66,7 @@ public:
     TStatusPanelPro& Panel(int index) { return *panels_.at(index); }
     const TStatusPanelPro& Panel(int index) const { return *panels_.at(index); }
 
-    vel::TColor Color() const { return color_; }
-    void SetColor(vel::TColor color);
+    vel::TColor Color() const { return vel::clBtnFace; }
 
     // The part of the bar that panel `index` covers: panels 0 to 3 as wide
     // as their Width, the last one up to the bar's right edge.
@@ -95,5 +87,4 @@ private:
     void LayoutPanels();
 
     std::array<TStatusPanelPro*, PanelCount> panels_{};
-    vel::TColor color_ = vel::clBtnFace;
 };

@@ -7,9 +7,8 @@ namespace {
 
 const QString InstalledSettingsFolder = QStringLiteral("~/.config/velpoker");
 
-QString HelpText(const QString& settingsFolder)
-{
-    return QCoreApplication::translate("TForm3", R"(Draw Zezuv - How to Play.
+// The help page; %1 is the folder of the settings file.
+const char* const HelpPage = QT_TRANSLATE_NOOP("TForm3", R"(Draw Zezuv - How to Play.
 -------------------------
 
 1. Select Payout. This game has several common video poker payout tables. The Full Pay (9/6) return is 99.54%, the (9/5) return is 98.45% and the (8/6) return is 98.39%. The (8/5) return is 97.30%, the (7/5) return is 96.15% and the (6/5) return is 95.00%. This determines the payouts for Full House and Flush respectively.
@@ -89,8 +88,11 @@ These settings are saved in %1.
 --------------------------------------------------
 Card images obtained from:
 The game's own card generator (tools/cardgen).
-)")
-        .arg(settingsFolder);
+)");
+
+QString HelpText(const QString& settingsFolder)
+{
+    return QCoreApplication::translate("TForm3", HelpPage).arg(settingsFolder);
 }
 
 } // namespace
