@@ -55,8 +55,7 @@ QString ErrorText(vel::BankrollError error, const vel::BankrollQuestion& questio
     case vel::BankrollError::NotAHandTable:
         return TBankrollPage::tr("These pays give no figures for a session.");
     case vel::BankrollError::TooWide:
-        return TBankrollPage::tr("These pays spread the credit too far to follow over %1 hands.")
-            .arg(locale.toString(question.hands));
+        return TBankrollPage::tr("These pays spread the credit too far to follow over a session this long.");
     case vel::BankrollError::Stopped:
         break;
     }
@@ -227,16 +226,15 @@ void TBankrollPage::StartWork(const Inputs& inputs, const vel::ReturnTable& oneH
         if (work != work_)
             return;
         if (const auto* figures = std::get_if<vel::BankrollFigures>(&answer))
-            ShowFigures(*figures, question.hands);
+            ShowFigures(*figures);
         else
             ShowStatus(ErrorText(std::get<vel::BankrollError>(answer), question));
     });
 }
 
-void TBankrollPage::ShowFigures(const vel::BankrollFigures& figures, int hands)
+void TBankrollPage::ShowFigures(const vel::BankrollFigures& figures)
 {
     const QLocale locale;
-    const QString handsText = locale.toString(hands);
     QStringList percentiles;
     for (std::size_t level = 0; level < vel::CreditPercentileLevels.size(); ++level) {
         const QString name = level == vel::MedianLevel ? tr("median") : Level(vel::CreditPercentileLevels[level]);
@@ -248,12 +246,12 @@ void TBankrollPage::ShowFigures(const vel::BankrollFigures& figures, int hands)
         credits << tr("%1: %2").arg(Level(vel::RuinRiskTargets[target]), locale.toString(figures.creditForRisk[target]));
     }
     const std::array<std::pair<QString, QString>, FigureCount> rows{{
-        {tr("Risk of ruin within %1 hands:").arg(handsText), Percent(figures.riskOfRuin)},
-        {tr("Royal flush within %1 hands:").arg(handsText), Percent(figures.royalWithinHands)},
+        {tr("Risk of ruin in the session:"), Percent(figures.riskOfRuin)},
+        {tr("Royal flush in the session:"), Percent(figures.royalWithinHands)},
         {tr("Royal flush before ruin:"), Percent(figures.royalBeforeRuin)},
-        {tr("Finish ahead after %1 hands:").arg(handsText), Percent(figures.finishAhead)},
-        {tr("Credit after %1 hands:").arg(handsText), percentiles.join(QStringLiteral("; "))},
-        {tr("Mean credit after %1 hands:").arg(handsText), locale.toString(figures.meanCredit, 'f', 2)},
+        {tr("Finish the session ahead:"), Percent(figures.finishAhead)},
+        {tr("Credit at the session's end:"), percentiles.join(QStringLiteral("; "))},
+        {tr("Mean credit at the session's end:"), locale.toString(figures.meanCredit, 'f', 2)},
         {tr("Credit for a risk of ruin of %1:").arg(targets.join(QStringLiteral(", "))), credits.join(QStringLiteral("; "))},
     }};
     for (int figure = 0; figure < FigureCount; ++figure) {

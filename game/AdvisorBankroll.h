@@ -59,7 +59,7 @@ private:
     QWidget* CreateFigures();
     Inputs InputsShown() const;
     void StartWork(const Inputs& inputs, const vel::ReturnTable& oneHand);
-    void ShowFigures(const vel::BankrollFigures& figures, int hands);
+    void ShowFigures(const vel::BankrollFigures& figures);
     void ShowStatus(const QString& status);
 
     const vel::ChosenTableFigures& figures_;

@@ -19,10 +19,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSet>
 #include <QStyle>
 #include <QStyleOption>
 #include <QTabBar>
-#include <QTabWidget>
 #include <QToolButton>
 
 #include <algorithm>
@@ -63,24 +63,14 @@ public:
     QStringList problems;
     QStringList fixedTexts; // stay as they are, wide or not
 
-    // Audits the window as it shows now, then each page of its tabs.
+    // Audits the window as it shows now, then with each of its tabs shown.
     void Window(QWidget* window)
     {
         window_ = window;
         Settle();
         Controls(window);
         Mnemonics(window);
-        for (QTabWidget* tabs : window->findChildren<QTabWidget*>()) {
-            const int shown = tabs->currentIndex();
-            for (int page = 0; page < tabs->count(); ++page) {
-                tabs->setCurrentIndex(page);
-                Settle();
-                Controls(tabs->widget(page));
-                Mnemonics(window);
-            }
-            tabs->setCurrentIndex(shown);
-            Settle();
-        }
+        Tabs({});
         for (QMenuBar* bar : window->findChildren<QMenuBar*>())
             MenuBar(bar);
     }
@@ -90,6 +80,27 @@ private:
     QString Where() const
     {
         return QStringLiteral("%1 %2x%3").arg(Name(window_)).arg(window_->width()).arg(window_->height());
+    }
+
+    // Shows each tab of every tab row in turn, as a click on it does, and
+    // within it each tab of the rows that tab shows.
+    void Tabs(QSet<QTabBar*> done)
+    {
+        for (QTabBar* bar : window_->findChildren<QTabBar*>()) {
+            if (done.contains(bar) || !bar->isVisibleTo(window_))
+                continue;
+            done.insert(bar);
+            const int shown = bar->currentIndex();
+            for (int tab = 0; tab < bar->count(); ++tab) {
+                bar->setCurrentIndex(tab);
+                Settle();
+                Controls(window_);
+                Mnemonics(window_);
+                Tabs(done);
+            }
+            bar->setCurrentIndex(shown);
+            Settle();
+        }
     }
 
     static void Settle()

@@ -6,9 +6,11 @@
 #include "AdvisorFixture.h"
 #include "CaptionAudit.h"
 
+#include "game/PracticeSession.h"
 #include "game/Translations.h"
 
 #include <QThreadPool>
+#include <QToolButton>
 #include <QTranslator>
 
 using namespace advisorfixture;
@@ -81,6 +83,7 @@ private slots:
     void tableAndAdvisorFit();
     void advisorFitsEveryPayTable();
     void advisorFitsItsOwnPayTableAndAnyHand();
+    void trainingFits();
     void otherWindowsFit();
 
 private:
@@ -127,7 +130,7 @@ void CaptionsFitTest::tableAndAdvisorFit()
     audit.Window(table_.get());
     audit.Window(advisor);
     table_->TogglePause();
-    QVERIFY(table_->State().Paused);
+    QVERIFY(table_->Round().Paused());
     audit.Window(table_.get());
     table_->TogglePause();
 
@@ -187,6 +190,49 @@ void CaptionsFitTest::advisorFitsItsOwnPayTableAndAnyHand()
         audit.Window(advisor);
     }
     list->setCurrentIndex(0);
+    QVERIFY2(audit.problems.isEmpty(), Report(audit.problems).constData());
+}
+
+// The Training page with something on each of its tabs: practice hands
+// waiting, graded wrong and graded right, the game's mistakes listed with
+// the costliest shown, and the graph of the hands played.
+void CaptionsFitTest::trainingFits()
+{
+    TAdvisorForm* advisor = OpenAdvisor(*table_);
+    QVERIFY(advisor);
+    for (bool best : {false, true, false}) {
+        Deal(*table_);
+        const vel::RankedHolds holds = EngineHolds(*table_);
+        SetHolds(*table_, best ? holds.front().holdMask : holds.back().holdMask);
+        BoxAnswerer drawAnyway(QMessageBox::Yes);
+        Draw(*table_);
+    }
+    ShowPage(*advisor, TrainingPage);
+    auto* practice = advisor->findChild<vel::PracticeSession*>();
+    QVERIFY(QTest::qWaitFor([practice] { return practice->HandWaiting(); }));
+    CaptionAudit audit = Audit();
+    audit.Window(advisor);
+    for (bool best : {false, true}) {
+        const vel::RankedHolds& holds = practice->Advice()->holds;
+        const unsigned mask = best ? holds.front().holdMask : holds.back().holdMask;
+        for (int place = 0; place < 5; ++place) {
+            if (mask >> place & 1)
+                QTest::mouseClick(advisor->findChild<QToolButton*>(QStringLiteral("PracticeCard%1").arg(place + 1)),
+                                  Qt::LeftButton);
+        }
+        QPushButton* grade = Button(*advisor, "PracticeButton");
+        QTest::mouseClick(grade, Qt::LeftButton);
+        QVERIFY(practice->LastGrade());
+        audit.Window(advisor);
+        QTest::mouseClick(grade, Qt::LeftButton); // the next hand
+        QVERIFY(QTest::qWaitFor([practice] { return practice->HandWaiting(); }));
+    }
+    QVERIFY(Table(*advisor, "MistakesTable")->rowCount() >= 2);
+    auto* log = advisor->findChild<QComboBox*>(QStringLiteral("MistakesLogChoice"));
+    log->setCurrentIndex(1); // the practice's own mistakes
+    audit.Window(advisor);
+    log->setCurrentIndex(0);
+    ShowPage(*advisor, HandPage);
     QVERIFY2(audit.problems.isEmpty(), Report(audit.problems).constData());
 }
 

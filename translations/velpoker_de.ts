@@ -372,7 +372,7 @@
     </message>
     <message>
         <source>3 to a straight flush, as many high cards as gaps or more</source>
-        <translation>3 zum Straight Flush, mind. so viele hohe Karten wie Lücken</translation>
+        <translation>3 zum Straight Flush, nicht mehr Lücken als hohe Karten</translation>
     </message>
     <message>
         <source>3 to a straight flush, one gap more than high cards</source>
@@ -527,10 +527,6 @@
         <translation>vel Zezuv - Berater</translation>
     </message>
     <message>
-        <source>This Hand</source>
-        <translation>Diese Hand</translation>
-    </message>
-    <message>
         <source>Odds</source>
         <translation>Chancen</translation>
     </message>
@@ -624,15 +620,15 @@
     </message>
     <message>
         <source>Any Hand</source>
-        <translation>Jede Hand</translation>
+        <translation>Analyse</translation>
     </message>
     <message>
         <source>Analyse on &amp;Any Hand</source>
-        <translation>Unter Jede &amp;Hand prüfen</translation>
+        <translation>&amp;In der Analyse prüfen</translation>
     </message>
     <message>
         <source>Take this hand to the Any Hand page, to try it with other pay tables</source>
-        <translation>Diese Hand auf die Seite Jede Hand übernehmen, um sie mit anderen Auszahlungstabellen zu prüfen</translation>
+        <translation>Diese Hand auf die Seite Analyse übernehmen, um sie mit anderen Auszahlungstabellen zu prüfen</translation>
     </message>
     <message>
         <source>Bankroll</source>
@@ -640,11 +636,15 @@
     </message>
     <message>
         <source>Practice</source>
-        <translation>Üben</translation>
+        <translation>Übungshände</translation>
     </message>
     <message>
         <source>Tra&amp;ining</source>
-        <translation>Tra&amp;ining</translation>
+        <translation>&amp;Üben</translation>
+    </message>
+    <message>
+        <source>Hand</source>
+        <translation>Hand</translation>
     </message>
 </context>
 <context>
@@ -764,10 +764,6 @@
         <translation>Diese Auszahlungen ergeben keine Zahlen für eine Sitzung.</translation>
     </message>
     <message>
-        <source>These pays spread the credit too far to follow over %1 hands.</source>
-        <translation>Diese Auszahlungen streuen den Kredit zu weit, um ihn über %1 Hände zu verfolgen.</translation>
-    </message>
-    <message>
         <source>Stopped.</source>
         <translation>Angehalten.</translation>
     </message>
@@ -812,32 +808,36 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Risk of ruin within %1 hands:</source>
-        <translation>Risiko der Pleite in %1 Händen:</translation>
-    </message>
-    <message>
-        <source>Royal flush within %1 hands:</source>
-        <translation>Royal Flush in %1 Händen:</translation>
-    </message>
-    <message>
         <source>Royal flush before ruin:</source>
         <translation>Royal Flush vor der Pleite:</translation>
     </message>
     <message>
-        <source>Finish ahead after %1 hands:</source>
-        <translation>Im Plus nach %1 Händen:</translation>
-    </message>
-    <message>
-        <source>Credit after %1 hands:</source>
-        <translation>Kredit nach %1 Händen:</translation>
-    </message>
-    <message>
-        <source>Mean credit after %1 hands:</source>
-        <translation>Mittlerer Kredit nach %1 Händen:</translation>
-    </message>
-    <message>
         <source>Credit for a risk of ruin of %1:</source>
         <translation>Kredit für ein Pleiterisiko von %1:</translation>
+    </message>
+    <message>
+        <source>These pays spread the credit too far to follow over a session this long.</source>
+        <translation>Diese Auszahlungen streuen den Kredit zu weit, um ihn über eine so lange Sitzung zu verfolgen.</translation>
+    </message>
+    <message>
+        <source>Risk of ruin in the session:</source>
+        <translation>Risiko der Pleite in der Sitzung:</translation>
+    </message>
+    <message>
+        <source>Royal flush in the session:</source>
+        <translation>Royal Flush in der Sitzung:</translation>
+    </message>
+    <message>
+        <source>Finish the session ahead:</source>
+        <translation>Im Plus am Sitzungsende:</translation>
+    </message>
+    <message>
+        <source>Credit at the session&apos;s end:</source>
+        <translation>Kredit am Sitzungsende:</translation>
+    </message>
+    <message>
+        <source>Mean credit at the session&apos;s end:</source>
+        <translation>Mittlerer Kredit am Sitzungsende:</translation>
     </message>
 </context>
 <context>
@@ -1613,7 +1613,7 @@ Dieses Programm ist kostenlos, Spenden sind aber willkommen. PayPal erhebt bei K
     </message>
     <message>
         <source>Practice</source>
-        <translation>Training</translation>
+        <translation>Übungshände</translation>
     </message>
     <message>
         <source>Costliest first</source>

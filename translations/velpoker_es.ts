@@ -372,11 +372,11 @@
     </message>
     <message>
         <source>3 to a straight flush, as many high cards as gaps or more</source>
-        <translation>3 cartas de escalera de color, al menos tantas cartas altas como huecos</translation>
+        <translation>3 de escalera de color, no más huecos que cartas altas</translation>
     </message>
     <message>
         <source>3 to a straight flush, one gap more than high cards</source>
-        <translation>3 cartas de escalera de color, un hueco más que cartas altas</translation>
+        <translation>3 de escalera de color, un hueco más que cartas altas</translation>
     </message>
     <message>
         <source>KQ or KJ suited</source>
@@ -405,6 +405,45 @@
     <message>
         <source>Draw five (hold nothing)</source>
         <translation>Cambiar las cinco (no retener nada)</translation>
+    </message>
+</context>
+<context>
+    <name>Grade</name>
+    <message>
+        <source>draw five new cards</source>
+        <translation>cambiar las cinco cartas</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>Right: %1</source>
+        <translation>Correcto: %1</translation>
+    </message>
+    <message>
+        <source>Mistake, costs %1 credits: best is %2</source>
+        <translation>Error, cuesta %1 créditos: lo mejor es %2</translation>
+    </message>
+    <message>
+        <source>The chart of this pay table is still being worked out.</source>
+        <translation>La tabla de estrategia de esta tabla de pagos aún se está calculando.</translation>
+    </message>
+    <message>
+        <source>Chart line %1: %2.</source>
+        <translation>Línea %1 de la tabla: %2.</translation>
+    </message>
+    <message>
+        <source>Hands: %1. Right: %2%. Lost per 100 hands: %3 credits.</source>
+        <translation>Manos: %1. Correctas: %2&#xa0;%. Pérdida por cada 100 manos: %3 créditos.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Right.&lt;/b&gt; %1 returns %2 credits on average: no hold returns more.</source>
+        <translation>&lt;b&gt;Correcto.&lt;/b&gt; %1 devuelve %2 créditos de media: ninguna jugada devuelve más.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Mistake, it costs %1 credits.&lt;/b&gt; %2 returns %3 credits on average; the best hold, %4, returns %5.&lt;br&gt;%6</source>
+        <translation>&lt;b&gt;Error, cuesta %1 créditos.&lt;/b&gt; %2 devuelve %3 créditos de media; la mejor jugada, %4, devuelve %5.&lt;br&gt;%6</translation>
     </message>
 </context>
 <context>
@@ -488,12 +527,8 @@
         <translation>vel Zezuv - Asesor</translation>
     </message>
     <message>
-        <source>This Hand</source>
-        <translation>Esta mano</translation>
-    </message>
-    <message>
         <source>Odds</source>
-        <translation>Probabilidades</translation>
+        <translation>Prob.</translation>
     </message>
     <message>
         <source>Chart</source>
@@ -586,6 +621,30 @@
     <message>
         <source>Bankroll</source>
         <translation>Banca</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Práctica</translation>
+    </message>
+    <message>
+        <source>&amp;Mistakes</source>
+        <translation>&amp;Fallos</translation>
+    </message>
+    <message>
+        <source>&amp;Graph</source>
+        <translation>Gráf&amp;ico</translation>
+    </message>
+    <message>
+        <source>Tra&amp;ining</source>
+        <translation>&amp;Entreno</translation>
+    </message>
+    <message>
+        <source>Mistake under review, hand %1 as dealt: %2</source>
+        <translation>Error en revisión, mano %1 tal como se repartió: %2</translation>
+    </message>
+    <message>
+        <source>Hand</source>
+        <translation>Mano</translation>
     </message>
 </context>
 <context>
@@ -705,10 +764,6 @@
         <translation>Estos pagos no dan cifras para una sesión.</translation>
     </message>
     <message>
-        <source>These pays spread the credit too far to follow over %1 hands.</source>
-        <translation>Estos pagos dispersan demasiado el saldo para seguirlo durante %1 manos.</translation>
-    </message>
-    <message>
         <source>Stopped.</source>
         <translation>Detenido.</translation>
     </message>
@@ -734,7 +789,7 @@
     </message>
     <message>
         <source>By the &amp;strategy chart</source>
-        <translation>Según la &amp;tabla de estrategia</translation>
+        <translation>Según &amp;la tabla de estrategia</translation>
     </message>
     <message>
         <source>Every hand held as the first matching line of the chart says, as people play</source>
@@ -753,32 +808,36 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Risk of ruin within %1 hands:</source>
-        <translation>Riesgo de ruina en %1 manos:</translation>
-    </message>
-    <message>
-        <source>Royal flush within %1 hands:</source>
-        <translation>Escalera real en %1 manos:</translation>
-    </message>
-    <message>
         <source>Royal flush before ruin:</source>
         <translation>Escalera real antes de la ruina:</translation>
     </message>
     <message>
-        <source>Finish ahead after %1 hands:</source>
-        <translation>Con ganancias tras %1 manos:</translation>
-    </message>
-    <message>
-        <source>Credit after %1 hands:</source>
-        <translation>Saldo tras %1 manos:</translation>
-    </message>
-    <message>
-        <source>Mean credit after %1 hands:</source>
-        <translation>Saldo medio tras %1 manos:</translation>
-    </message>
-    <message>
         <source>Credit for a risk of ruin of %1:</source>
         <translation>Saldo para un riesgo de ruina del %1:</translation>
+    </message>
+    <message>
+        <source>These pays spread the credit too far to follow over a session this long.</source>
+        <translation>Estos pagos dispersan demasiado el saldo para seguirlo en una sesión tan larga.</translation>
+    </message>
+    <message>
+        <source>Risk of ruin in the session:</source>
+        <translation>Riesgo de ruina en la sesión:</translation>
+    </message>
+    <message>
+        <source>Royal flush in the session:</source>
+        <translation>Escalera real en la sesión:</translation>
+    </message>
+    <message>
+        <source>Finish the session ahead:</source>
+        <translation>Acabar la sesión ganando:</translation>
+    </message>
+    <message>
+        <source>Credit at the session&apos;s end:</source>
+        <translation>Saldo al final de la sesión:</translation>
+    </message>
+    <message>
+        <source>Mean credit at the session&apos;s end:</source>
+        <translation>Saldo medio al final de la sesión:</translation>
     </message>
 </context>
 <context>
@@ -1481,6 +1540,37 @@ Este programa es gratuito, pero los donativos son bienvenidos. PayPal cobra una 
     </message>
 </context>
 <context>
+    <name>TGraphPage</name>
+    <message>
+        <source>Graph of this game</source>
+        <translation>Gráfico de esta partida</translation>
+    </message>
+    <message>
+        <source>Credit</source>
+        <translation>Saldo</translation>
+    </message>
+    <message>
+        <source>Expected with the best holds</source>
+        <translation>Esperado con las mejores jugadas</translation>
+    </message>
+    <message>
+        <source>Hands played</source>
+        <translation>Manos jugadas</translation>
+    </message>
+    <message>
+        <source>Credits</source>
+        <translation>Créditos</translation>
+    </message>
+    <message>
+        <source>The graph starts with the first hand drawn while the advisor is open.</source>
+        <translation>El gráfico empieza con la primera mano robada con el asesor abierto.</translation>
+    </message>
+    <message>
+        <source>After hand %1: credit %2; expected with the best holds %3.</source>
+        <translation>Tras la mano %1: saldo %2; esperado con las mejores jugadas %3.</translation>
+    </message>
+</context>
+<context>
     <name>THoldsTable</name>
     <message>
         <source>Keep %1</source>
@@ -1509,6 +1599,69 @@ Este programa es gratuito, pero los donativos son bienvenidos. PayPal cobra una 
     <message>
         <source> (your hold)</source>
         <translation> (su jugada)</translation>
+    </message>
+</context>
+<context>
+    <name>TMistakesPage</name>
+    <message>
+        <source>&amp;View all holds</source>
+        <translation>&amp;Ver todas las jugadas</translation>
+    </message>
+    <message>
+        <source>This game</source>
+        <translation>Esta partida</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Práctica</translation>
+    </message>
+    <message>
+        <source>Costliest first</source>
+        <translation>Las más caras primero</translation>
+    </message>
+    <message>
+        <source>In order of play</source>
+        <translation>En orden de juego</translation>
+    </message>
+    <message>
+        <source>Mistakes</source>
+        <translation>Errores</translation>
+    </message>
+    <message>
+        <source>Hand</source>
+        <translation>Mano</translation>
+    </message>
+    <message>
+        <source>Dealt</source>
+        <translation>Repartida</translation>
+    </message>
+    <message>
+        <source>Held</source>
+        <translation>Retenidas</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Coste</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Historial:</translation>
+    </message>
+    <message>
+        <source>&amp;Listed:</source>
+        <translation>Or&amp;den:</translation>
+    </message>
+    <message>
+        <source>No hands graded yet.</source>
+        <translation>Aún no hay manos evaluadas.</translation>
+    </message>
+    <message>
+        <source>No mistakes: well played.</source>
+        <translation>Sin errores: bien jugado.</translation>
+    </message>
+    <message>
+        <source>Best hold: %1, %2 credits on average; yours returns %3.&lt;br&gt;%4</source>
+        <translation>Mejor jugada: %1, %2 créditos de media; la suya devuelve %3.&lt;br&gt;%4</translation>
     </message>
 </context>
 <context>
@@ -1650,6 +1803,69 @@ Este programa es gratuito, pero los donativos son bienvenidos. PayPal cobra una 
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TPracticePage</name>
+    <message>
+        <source>Every hand as it comes</source>
+        <translation>Cada mano tal como sale</translation>
+    </message>
+    <message>
+        <source>Close calls only</source>
+        <translation>Solo jugadas reñidas</translation>
+    </message>
+    <message>
+        <source>Close calls: the best hold beats the next best by less than 0.1 credits per credit bet</source>
+        <translation>Jugadas reñidas: la mejor jugada supera a la siguiente por menos de 0,1 créditos por crédito apostado</translation>
+    </message>
+    <message>
+        <source>Graded on %1 at a bet of %2.</source>
+        <translation>Evaluado con %1 y una apuesta de %2.</translation>
+    </message>
+    <message>
+        <source>D&amp;eal:</source>
+        <translation>Repar&amp;to:</translation>
+    </message>
+    <message>
+        <source>Hold the cards you would keep (keys 1 to 5 or a click), then press Enter.</source>
+        <translation>Retenga las cartas que conservaría (teclas 1 a 5 o un clic) y pulse Intro.</translation>
+    </message>
+    <message>
+        <source>Dealt: %1</source>
+        <translation>Repartidas: %1</translation>
+    </message>
+    <message>
+        <source>HOLD</source>
+        <translation>RETENER</translation>
+    </message>
+    <message>
+        <source>Grade my hold (Enter)</source>
+        <translation>Evaluar mi jugada (Intro)</translation>
+    </message>
+    <message>
+        <source>Next hand (Enter)</source>
+        <translation>Mano siguiente (Intro)</translation>
+    </message>
+    <message>
+        <source>Held: %1</source>
+        <translation>Retenidas: %1</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>ninguna</translation>
+    </message>
+    <message>
+        <source>Your practice so far. %1</source>
+        <translation>Su práctica hasta ahora. %1</translation>
+    </message>
+    <message>
+        <source>Costliest mistakes:</source>
+        <translation>Errores más caros:</translation>
+    </message>
+    <message>
+        <source>%1 held %2: %3 credits</source>
+        <translation>%1, retenidas %2: %3 créditos</translation>
     </message>
 </context>
 <context>

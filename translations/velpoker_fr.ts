@@ -372,11 +372,11 @@
     </message>
     <message>
         <source>3 to a straight flush, as many high cards as gaps or more</source>
-        <translation>3 cartes de quinte flush, au moins autant de cartes hautes que de trous</translation>
+        <translation>3 de quinte flush, pas plus de trous que de cartes hautes</translation>
     </message>
     <message>
         <source>3 to a straight flush, one gap more than high cards</source>
-        <translation>3 cartes de quinte flush, un trou de plus que de cartes hautes</translation>
+        <translation>3 de quinte flush, un trou de plus que de cartes hautes</translation>
     </message>
     <message>
         <source>KQ or KJ suited</source>
@@ -396,7 +396,7 @@
     </message>
     <message>
         <source>Two unsuited high cards, the lowest two</source>
-        <translation>Deux cartes hautes de couleurs différentes, les deux plus basses</translation>
+        <translation>Deux cartes hautes dépareillées, les deux plus basses</translation>
     </message>
     <message>
         <source>One high card, the lowest</source>
@@ -405,6 +405,45 @@
     <message>
         <source>Draw five (hold nothing)</source>
         <translation>Tirer cinq cartes (ne rien garder)</translation>
+    </message>
+</context>
+<context>
+    <name>Grade</name>
+    <message>
+        <source>draw five new cards</source>
+        <translation>changer les cinq cartes</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>Right: %1</source>
+        <translation>Correct&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Mistake, costs %1 credits: best is %2</source>
+        <translation>Erreur, coût %1 crédits&#xa0;: le mieux est %2</translation>
+    </message>
+    <message>
+        <source>The chart of this pay table is still being worked out.</source>
+        <translation>Le tableau de stratégie de cette table des gains est encore en cours de calcul.</translation>
+    </message>
+    <message>
+        <source>Chart line %1: %2.</source>
+        <translation>Ligne %1 du tableau&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Hands: %1. Right: %2%. Lost per 100 hands: %3 credits.</source>
+        <translation>Mains&#xa0;: %1. Correctes&#xa0;: %2&#xa0;%. Perte pour 100 mains&#xa0;: %3 crédits.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Right.&lt;/b&gt; %1 returns %2 credits on average: no hold returns more.</source>
+        <translation>&lt;b&gt;Correct.&lt;/b&gt; %1 rapporte %2 crédits en moyenne&#xa0;: aucun choix ne rapporte plus.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Mistake, it costs %1 credits.&lt;/b&gt; %2 returns %3 credits on average; the best hold, %4, returns %5.&lt;br&gt;%6</source>
+        <translation>&lt;b&gt;Erreur, elle coûte %1 crédits.&lt;/b&gt; %2 rapporte %3 crédits en moyenne&#xa0;; le meilleur choix, %4, rapporte %5.&lt;br&gt;%6</translation>
     </message>
 </context>
 <context>
@@ -488,10 +527,6 @@
         <translation>vel Zezuv - Conseiller</translation>
     </message>
     <message>
-        <source>This Hand</source>
-        <translation>La main</translation>
-    </message>
-    <message>
         <source>Odds</source>
         <translation>Chances</translation>
     </message>
@@ -573,19 +608,43 @@
     </message>
     <message>
         <source>Any Hand</source>
-        <translation>Main au choix</translation>
+        <translation>Libre</translation>
     </message>
     <message>
         <source>Analyse on &amp;Any Hand</source>
-        <translation>Analyser dans Main au c&amp;hoix</translation>
+        <translation>Anal&amp;yser en main libre</translation>
     </message>
     <message>
         <source>Take this hand to the Any Hand page, to try it with other pay tables</source>
-        <translation>Reprendre cette main dans la page Main au choix, pour l’essayer avec d’autres tables des gains</translation>
+        <translation>Reprendre cette main dans la page Libre, pour l’essayer avec d’autres tables des gains</translation>
     </message>
     <message>
         <source>Bankroll</source>
         <translation>Bankroll</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Exercice</translation>
+    </message>
+    <message>
+        <source>&amp;Mistakes</source>
+        <translation>Erre&amp;urs</translation>
+    </message>
+    <message>
+        <source>&amp;Graph</source>
+        <translation>Gra&amp;phique</translation>
+    </message>
+    <message>
+        <source>Tra&amp;ining</source>
+        <translation>Pra&amp;tique</translation>
+    </message>
+    <message>
+        <source>Mistake under review, hand %1 as dealt: %2</source>
+        <translation>Erreur revue, main %1 telle que distribuée&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Hand</source>
+        <translation>Main</translation>
     </message>
 </context>
 <context>
@@ -705,10 +764,6 @@
         <translation>Ces gains ne donnent aucun chiffre pour une session.</translation>
     </message>
     <message>
-        <source>These pays spread the credit too far to follow over %1 hands.</source>
-        <translation>Ces gains dispersent trop le crédit pour le suivre sur %1 mains.</translation>
-    </message>
-    <message>
         <source>Stopped.</source>
         <translation>Arrêté.</translation>
     </message>
@@ -753,32 +808,36 @@
         <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
-        <source>Risk of ruin within %1 hands:</source>
-        <translation>Risque de ruine en %1 mains&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Royal flush within %1 hands:</source>
-        <translation>Quinte flush royale en %1 mains&#xa0;:</translation>
-    </message>
-    <message>
         <source>Royal flush before ruin:</source>
         <translation>Quinte flush royale avant la ruine&#xa0;:</translation>
     </message>
     <message>
-        <source>Finish ahead after %1 hands:</source>
-        <translation>Gagnant après %1 mains&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Credit after %1 hands:</source>
-        <translation>Crédit après %1 mains&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Mean credit after %1 hands:</source>
-        <translation>Crédit moyen après %1 mains&#xa0;:</translation>
-    </message>
-    <message>
         <source>Credit for a risk of ruin of %1:</source>
         <translation>Crédit pour un risque de ruine de %1&#xa0;:</translation>
+    </message>
+    <message>
+        <source>These pays spread the credit too far to follow over a session this long.</source>
+        <translation>Ces gains dispersent trop le crédit pour le suivre sur une session aussi longue.</translation>
+    </message>
+    <message>
+        <source>Risk of ruin in the session:</source>
+        <translation>Risque de ruine dans la session&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Royal flush in the session:</source>
+        <translation>Quinte flush royale dans la session&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Finish the session ahead:</source>
+        <translation>Gagnant en fin de session&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Credit at the session&apos;s end:</source>
+        <translation>Crédit en fin de session&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Mean credit at the session&apos;s end:</source>
+        <translation>Crédit moyen en fin de session&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -1481,6 +1540,37 @@ Ce programme est gratuit, mais les dons sont les bienvenus. PayPal prélève des
     </message>
 </context>
 <context>
+    <name>TGraphPage</name>
+    <message>
+        <source>Graph of this game</source>
+        <translation>Graphique de cette partie</translation>
+    </message>
+    <message>
+        <source>Credit</source>
+        <translation>Crédit</translation>
+    </message>
+    <message>
+        <source>Expected with the best holds</source>
+        <translation>Espérance avec les meilleurs choix</translation>
+    </message>
+    <message>
+        <source>Hands played</source>
+        <translation>Mains jouées</translation>
+    </message>
+    <message>
+        <source>Credits</source>
+        <translation>Crédits</translation>
+    </message>
+    <message>
+        <source>The graph starts with the first hand drawn while the advisor is open.</source>
+        <translation>Le graphique commence à la première main tirée pendant que le conseiller est ouvert.</translation>
+    </message>
+    <message>
+        <source>After hand %1: credit %2; expected with the best holds %3.</source>
+        <translation>Après la main %1&#xa0;: crédit %2&#xa0;; espérance avec les meilleurs choix %3.</translation>
+    </message>
+</context>
+<context>
     <name>THoldsTable</name>
     <message>
         <source>Keep %1</source>
@@ -1509,6 +1599,69 @@ Ce programme est gratuit, mais les dons sont les bienvenus. PayPal prélève des
     <message>
         <source> (your hold)</source>
         <translation> (votre choix)</translation>
+    </message>
+</context>
+<context>
+    <name>TMistakesPage</name>
+    <message>
+        <source>&amp;View all holds</source>
+        <translation>&amp;Voir tous les choix</translation>
+    </message>
+    <message>
+        <source>This game</source>
+        <translation>Cette partie</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Exercice</translation>
+    </message>
+    <message>
+        <source>Costliest first</source>
+        <translation>Les plus coûteuses d’abord</translation>
+    </message>
+    <message>
+        <source>In order of play</source>
+        <translation>Dans l’ordre du jeu</translation>
+    </message>
+    <message>
+        <source>Mistakes</source>
+        <translation>Erreurs</translation>
+    </message>
+    <message>
+        <source>Hand</source>
+        <translation>Main</translation>
+    </message>
+    <message>
+        <source>Dealt</source>
+        <translation>Distribuée</translation>
+    </message>
+    <message>
+        <source>Held</source>
+        <translation>Gardées</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Coût</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>A&amp;fficher&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Listed:</source>
+        <translation>&amp;Ordre&#xa0;:</translation>
+    </message>
+    <message>
+        <source>No hands graded yet.</source>
+        <translation>Aucune main évaluée pour l’instant.</translation>
+    </message>
+    <message>
+        <source>No mistakes: well played.</source>
+        <translation>Aucune erreur&#xa0;: bien joué.</translation>
+    </message>
+    <message>
+        <source>Best hold: %1, %2 credits on average; yours returns %3.&lt;br&gt;%4</source>
+        <translation>Meilleur choix&#xa0;: %1, %2 crédits en moyenne&#xa0;; le vôtre rapporte %3.&lt;br&gt;%4</translation>
     </message>
 </context>
 <context>
@@ -1562,7 +1715,7 @@ Ce programme est gratuit, mais les dons sont les bienvenus. PayPal prélève des
     </message>
     <message>
         <source>Pay &amp;table:</source>
-        <translation>&amp;Table des gains&#xa0;:</translation>
+        <translation>Ta&amp;ble des gains&#xa0;:</translation>
     </message>
     <message>
         <source>Bet</source>
@@ -1650,6 +1803,69 @@ Ce programme est gratuit, mais les dons sont les bienvenus. PayPal prélève des
     <message>
         <source>%1: %2</source>
         <translation>%1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TPracticePage</name>
+    <message>
+        <source>Every hand as it comes</source>
+        <translation>Chaque main comme elle vient</translation>
+    </message>
+    <message>
+        <source>Close calls only</source>
+        <translation>Choix serrés seulement</translation>
+    </message>
+    <message>
+        <source>Close calls: the best hold beats the next best by less than 0.1 credits per credit bet</source>
+        <translation>Choix serrés&#xa0;: le meilleur choix devance le suivant de moins de 0,1 crédit par crédit misé</translation>
+    </message>
+    <message>
+        <source>Graded on %1 at a bet of %2.</source>
+        <translation>Évalué sur %1 avec une mise de %2.</translation>
+    </message>
+    <message>
+        <source>D&amp;eal:</source>
+        <translation>&amp;Donne&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Hold the cards you would keep (keys 1 to 5 or a click), then press Enter.</source>
+        <translation>Gardez les cartes que vous garderiez (touches 1 à 5 ou un clic), puis appuyez sur Entrée.</translation>
+    </message>
+    <message>
+        <source>Dealt: %1</source>
+        <translation>Distribuées&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>HOLD</source>
+        <translation>GARDÉE</translation>
+    </message>
+    <message>
+        <source>Grade my hold (Enter)</source>
+        <translation>Évaluer mon choix (Entrée)</translation>
+    </message>
+    <message>
+        <source>Next hand (Enter)</source>
+        <translation>Main suivante (Entrée)</translation>
+    </message>
+    <message>
+        <source>Held: %1</source>
+        <translation>Gardées&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>Your practice so far. %1</source>
+        <translation>Votre exercice jusqu’ici. %1</translation>
+    </message>
+    <message>
+        <source>Costliest mistakes:</source>
+        <translation>Erreurs les plus coûteuses&#xa0;:</translation>
+    </message>
+    <message>
+        <source>%1 held %2: %3 credits</source>
+        <translation>%1, gardé %2&#xa0;: %3 crédits</translation>
     </message>
 </context>
 <context>

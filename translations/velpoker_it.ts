@@ -408,6 +408,45 @@
     </message>
 </context>
 <context>
+    <name>Grade</name>
+    <message>
+        <source>draw five new cards</source>
+        <translation>cambiare tutte e cinque le carte</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>Right: %1</source>
+        <translation>Giusto: %1</translation>
+    </message>
+    <message>
+        <source>Mistake, costs %1 credits: best is %2</source>
+        <translation>Errore, costa %1 crediti: la scelta migliore è %2</translation>
+    </message>
+    <message>
+        <source>The chart of this pay table is still being worked out.</source>
+        <translation>La tabella di strategia di questa tabella vincite è ancora in calcolo.</translation>
+    </message>
+    <message>
+        <source>Chart line %1: %2.</source>
+        <translation>Riga %1 della tabella: %2.</translation>
+    </message>
+    <message>
+        <source>Hands: %1. Right: %2%. Lost per 100 hands: %3 credits.</source>
+        <translation>Mani: %1. Giuste: %2%. Perdita ogni 100 mani: %3 crediti.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Right.&lt;/b&gt; %1 returns %2 credits on average: no hold returns more.</source>
+        <translation>&lt;b&gt;Giusto.&lt;/b&gt; %1 rende in media %2 crediti: nessuna scelta rende di più.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Mistake, it costs %1 credits.&lt;/b&gt; %2 returns %3 credits on average; the best hold, %4, returns %5.&lt;br&gt;%6</source>
+        <translation>&lt;b&gt;Errore, costa %1 crediti.&lt;/b&gt; %2 rende in media %3 crediti; la scelta migliore, %4, rende %5.&lt;br&gt;%6</translation>
+    </message>
+</context>
+<context>
     <name>Hand</name>
     <message>
         <source>Nothing</source>
@@ -488,12 +527,8 @@
         <translation>vel Zezuv - Consigliere</translation>
     </message>
     <message>
-        <source>This Hand</source>
-        <translation>La mano</translation>
-    </message>
-    <message>
         <source>Odds</source>
-        <translation>Probabilità</translation>
+        <translation>Quote</translation>
     </message>
     <message>
         <source>Chart</source>
@@ -509,7 +544,7 @@
     </message>
     <message>
         <source>&amp;Warn before a costly draw</source>
-        <translation>&amp;Avvisa prima di un cambio costoso</translation>
+        <translation>Avvisa prima di &amp;un cambio costoso</translation>
     </message>
     <message>
         <source>This game</source>
@@ -573,19 +608,43 @@
     </message>
     <message>
         <source>Any Hand</source>
-        <translation>Mano libera</translation>
+        <translation>Libera</translation>
     </message>
     <message>
         <source>Analyse on &amp;Any Hand</source>
-        <translation>Analizza in &amp;Mano libera</translation>
+        <translation>Anali&amp;zza come mano libera</translation>
     </message>
     <message>
         <source>Take this hand to the Any Hand page, to try it with other pay tables</source>
-        <translation>Porta questa mano nella pagina Mano libera, per provarla con altre tabelle vincite</translation>
+        <translation>Porta questa mano nella pagina Libera, per provarla con altre tabelle vincite</translation>
     </message>
     <message>
         <source>Bankroll</source>
         <translation>Bankroll</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Esercizio</translation>
+    </message>
+    <message>
+        <source>&amp;Mistakes</source>
+        <translation>E&amp;rrori</translation>
+    </message>
+    <message>
+        <source>&amp;Graph</source>
+        <translation>Gra&amp;fico</translation>
+    </message>
+    <message>
+        <source>Tra&amp;ining</source>
+        <translation>Pr&amp;atica</translation>
+    </message>
+    <message>
+        <source>Mistake under review, hand %1 as dealt: %2</source>
+        <translation>Errore in esame, mano %1 come servita: %2</translation>
+    </message>
+    <message>
+        <source>Hand</source>
+        <translation>Mano</translation>
     </message>
 </context>
 <context>
@@ -705,10 +764,6 @@
         <translation>Queste vincite non danno cifre per una sessione.</translation>
     </message>
     <message>
-        <source>These pays spread the credit too far to follow over %1 hands.</source>
-        <translation>Queste vincite disperdono troppo il saldo per seguirlo per %1 mani.</translation>
-    </message>
-    <message>
         <source>Stopped.</source>
         <translation>Interrotto.</translation>
     </message>
@@ -734,7 +789,7 @@
     </message>
     <message>
         <source>By the &amp;strategy chart</source>
-        <translation>Secondo la tabella di st&amp;rategia</translation>
+        <translation>Secondo la tabella &amp;di strategia</translation>
     </message>
     <message>
         <source>Every hand held as the first matching line of the chart says, as people play</source>
@@ -753,32 +808,36 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Risk of ruin within %1 hands:</source>
-        <translation>Rischio di rovina entro %1 mani:</translation>
-    </message>
-    <message>
-        <source>Royal flush within %1 hands:</source>
-        <translation>Scala reale entro %1 mani:</translation>
-    </message>
-    <message>
         <source>Royal flush before ruin:</source>
         <translation>Scala reale prima della rovina:</translation>
     </message>
     <message>
-        <source>Finish ahead after %1 hands:</source>
-        <translation>In vantaggio dopo %1 mani:</translation>
-    </message>
-    <message>
-        <source>Credit after %1 hands:</source>
-        <translation>Saldo dopo %1 mani:</translation>
-    </message>
-    <message>
-        <source>Mean credit after %1 hands:</source>
-        <translation>Saldo medio dopo %1 mani:</translation>
-    </message>
-    <message>
         <source>Credit for a risk of ruin of %1:</source>
         <translation>Saldo per un rischio di rovina del %1:</translation>
+    </message>
+    <message>
+        <source>These pays spread the credit too far to follow over a session this long.</source>
+        <translation>Queste vincite disperdono troppo il saldo per seguirlo in una sessione così lunga.</translation>
+    </message>
+    <message>
+        <source>Risk of ruin in the session:</source>
+        <translation>Rischio di rovina nella sessione:</translation>
+    </message>
+    <message>
+        <source>Royal flush in the session:</source>
+        <translation>Scala reale nella sessione:</translation>
+    </message>
+    <message>
+        <source>Finish the session ahead:</source>
+        <translation>Sessione chiusa in attivo:</translation>
+    </message>
+    <message>
+        <source>Credit at the session&apos;s end:</source>
+        <translation>Saldo a fine sessione:</translation>
+    </message>
+    <message>
+        <source>Mean credit at the session&apos;s end:</source>
+        <translation>Saldo medio a fine sessione:</translation>
     </message>
 </context>
 <context>
@@ -1481,6 +1540,37 @@ Questo programma è gratuito, ma le donazioni sono benvenute. PayPal trattiene u
     </message>
 </context>
 <context>
+    <name>TGraphPage</name>
+    <message>
+        <source>Graph of this game</source>
+        <translation>Grafico di questa partita</translation>
+    </message>
+    <message>
+        <source>Credit</source>
+        <translation>Saldo</translation>
+    </message>
+    <message>
+        <source>Expected with the best holds</source>
+        <translation>Atteso con le scelte migliori</translation>
+    </message>
+    <message>
+        <source>Hands played</source>
+        <translation>Mani giocate</translation>
+    </message>
+    <message>
+        <source>Credits</source>
+        <translation>Crediti</translation>
+    </message>
+    <message>
+        <source>The graph starts with the first hand drawn while the advisor is open.</source>
+        <translation>Il grafico parte dalla prima mano cambiata con il consigliere aperto.</translation>
+    </message>
+    <message>
+        <source>After hand %1: credit %2; expected with the best holds %3.</source>
+        <translation>Dopo la mano %1: saldo %2; atteso con le scelte migliori %3.</translation>
+    </message>
+</context>
+<context>
     <name>THoldsTable</name>
     <message>
         <source>Keep %1</source>
@@ -1509,6 +1599,69 @@ Questo programma è gratuito, ma le donazioni sono benvenute. PayPal trattiene u
     <message>
         <source> (your hold)</source>
         <translation> (la tua)</translation>
+    </message>
+</context>
+<context>
+    <name>TMistakesPage</name>
+    <message>
+        <source>&amp;View all holds</source>
+        <translation>&amp;Vedi tutte le scelte</translation>
+    </message>
+    <message>
+        <source>This game</source>
+        <translation>Questa partita</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Esercizio</translation>
+    </message>
+    <message>
+        <source>Costliest first</source>
+        <translation>Prima le più costose</translation>
+    </message>
+    <message>
+        <source>In order of play</source>
+        <translation>In ordine di gioco</translation>
+    </message>
+    <message>
+        <source>Mistakes</source>
+        <translation>Errori</translation>
+    </message>
+    <message>
+        <source>Hand</source>
+        <translation>Mano</translation>
+    </message>
+    <message>
+        <source>Dealt</source>
+        <translation>Servita</translation>
+    </message>
+    <message>
+        <source>Held</source>
+        <translation>Tenute</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Costo</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Mostra:</translation>
+    </message>
+    <message>
+        <source>&amp;Listed:</source>
+        <translation>&amp;Ordine:</translation>
+    </message>
+    <message>
+        <source>No hands graded yet.</source>
+        <translation>Ancora nessuna mano valutata.</translation>
+    </message>
+    <message>
+        <source>No mistakes: well played.</source>
+        <translation>Nessun errore: ben giocato.</translation>
+    </message>
+    <message>
+        <source>Best hold: %1, %2 credits on average; yours returns %3.&lt;br&gt;%4</source>
+        <translation>Scelta migliore: %1, in media %2 crediti; la tua rende %3.&lt;br&gt;%4</translation>
     </message>
 </context>
 <context>
@@ -1650,6 +1803,69 @@ Questo programma è gratuito, ma le donazioni sono benvenute. PayPal trattiene u
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TPracticePage</name>
+    <message>
+        <source>Every hand as it comes</source>
+        <translation>Ogni mano come viene</translation>
+    </message>
+    <message>
+        <source>Close calls only</source>
+        <translation>Solo scelte incerte</translation>
+    </message>
+    <message>
+        <source>Close calls: the best hold beats the next best by less than 0.1 credits per credit bet</source>
+        <translation>Scelte incerte: la scelta migliore supera la successiva di meno di 0,1 crediti per credito puntato</translation>
+    </message>
+    <message>
+        <source>Graded on %1 at a bet of %2.</source>
+        <translation>Valutato su %1 con puntata %2.</translation>
+    </message>
+    <message>
+        <source>D&amp;eal:</source>
+        <translation>&amp;Quali mani:</translation>
+    </message>
+    <message>
+        <source>Hold the cards you would keep (keys 1 to 5 or a click), then press Enter.</source>
+        <translation>Tieni le carte che terresti (tasti da 1 a 5 o un clic), poi premi Invio.</translation>
+    </message>
+    <message>
+        <source>Dealt: %1</source>
+        <translation>Servite: %1</translation>
+    </message>
+    <message>
+        <source>HOLD</source>
+        <translation>TIENI</translation>
+    </message>
+    <message>
+        <source>Grade my hold (Enter)</source>
+        <translation>Valuta la mia scelta (Invio)</translation>
+    </message>
+    <message>
+        <source>Next hand (Enter)</source>
+        <translation>Mano successiva (Invio)</translation>
+    </message>
+    <message>
+        <source>Held: %1</source>
+        <translation>Tenute: %1</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>nessuna</translation>
+    </message>
+    <message>
+        <source>Your practice so far. %1</source>
+        <translation>Il tuo esercizio finora. %1</translation>
+    </message>
+    <message>
+        <source>Costliest mistakes:</source>
+        <translation>Errori più costosi:</translation>
+    </message>
+    <message>
+        <source>%1 held %2: %3 credits</source>
+        <translation>%1, tenute %2: %3 crediti</translation>
     </message>
 </context>
 <context>

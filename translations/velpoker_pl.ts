@@ -408,6 +408,45 @@
     </message>
 </context>
 <context>
+    <name>Grade</name>
+    <message>
+        <source>draw five new cards</source>
+        <translation>wymiana wszystkich pięciu kart</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 i %2</translation>
+    </message>
+    <message>
+        <source>Right: %1</source>
+        <translation>Dobrze: %1</translation>
+    </message>
+    <message>
+        <source>Mistake, costs %1 credits: best is %2</source>
+        <translation>Błąd, koszt %1 kredytu; najlepiej: %2</translation>
+    </message>
+    <message>
+        <source>The chart of this pay table is still being worked out.</source>
+        <translation>Tabela strategii dla tej tabeli wypłat jest jeszcze obliczana.</translation>
+    </message>
+    <message>
+        <source>Chart line %1: %2.</source>
+        <translation>Wiersz %1 tabeli: %2.</translation>
+    </message>
+    <message>
+        <source>Hands: %1. Right: %2%. Lost per 100 hands: %3 credits.</source>
+        <translation>Rozdania: %1. Dobrze: %2%. Strata na 100 rozdań: %3 kredytu.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Right.&lt;/b&gt; %1 returns %2 credits on average: no hold returns more.</source>
+        <translation>&lt;b&gt;Dobrze.&lt;/b&gt; %1 przynosi średnio %2 kredytu: żaden wybór nie daje więcej.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Mistake, it costs %1 credits.&lt;/b&gt; %2 returns %3 credits on average; the best hold, %4, returns %5.&lt;br&gt;%6</source>
+        <translation>&lt;b&gt;Błąd, kosztuje %1 kredytu.&lt;/b&gt; %2 przynosi średnio %3 kredytu; najlepszy wybór, %4, przynosi %5.&lt;br&gt;%6</translation>
+    </message>
+</context>
+<context>
     <name>Hand</name>
     <message>
         <source>Nothing</source>
@@ -486,10 +525,6 @@
     <message>
         <source>vel Zezuv - Advisor</source>
         <translation>vel Zezuv - Doradca</translation>
-    </message>
-    <message>
-        <source>This Hand</source>
-        <translation>To rozdanie</translation>
     </message>
     <message>
         <source>Odds</source>
@@ -573,7 +608,7 @@
     </message>
     <message>
         <source>Any Hand</source>
-        <translation>Dowolna ręka</translation>
+        <translation>Analiza</translation>
     </message>
     <message>
         <source>Analyse on &amp;Any Hand</source>
@@ -581,11 +616,35 @@
     </message>
     <message>
         <source>Take this hand to the Any Hand page, to try it with other pay tables</source>
-        <translation>Przenieś tę rękę na stronę Dowolna ręka, aby sprawdzić ją z innymi tabelami wypłat</translation>
+        <translation>Przenieś tę rękę na stronę Analiza, aby sprawdzić ją z innymi tabelami wypłat</translation>
     </message>
     <message>
         <source>Bankroll</source>
         <translation>Bankroll</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Ćwiczenia</translation>
+    </message>
+    <message>
+        <source>&amp;Mistakes</source>
+        <translation>&amp;Błędy</translation>
+    </message>
+    <message>
+        <source>&amp;Graph</source>
+        <translation>&amp;Wykres</translation>
+    </message>
+    <message>
+        <source>Tra&amp;ining</source>
+        <translation>Tr&amp;ening</translation>
+    </message>
+    <message>
+        <source>Mistake under review, hand %1 as dealt: %2</source>
+        <translation>Przeglądany błąd, rozdanie %1, karty z rozdania: %2</translation>
+    </message>
+    <message>
+        <source>Hand</source>
+        <translation>Ręka</translation>
     </message>
 </context>
 <context>
@@ -616,7 +675,7 @@
     </message>
     <message>
         <source>%1 cards: a hand has five</source>
-        <translation>%1 kart: ręka ma pięć</translation>
+        <translation>Kart: %1, a ręka ma pięć</translation>
     </message>
     <message>
         <source>Type five cards, such as Kh Kd 9c 8d 3d, or pick them below.</source>
@@ -628,7 +687,7 @@
     </message>
     <message>
         <source>Only %1 cards</source>
-        <translation>Tylko %1 karty</translation>
+        <translation>Za mało kart: %1</translation>
     </message>
     <message>
         <source>Working out the strategy chart...</source>
@@ -682,7 +741,7 @@
     <name>TBankrollPage</name>
     <message>
         <source>The bet must be 1 to %1 credits.</source>
-        <translation>Stawka musi wynosić od 1 do %1 kredytów.</translation>
+        <translation>Stawka musi wynosić od 1 do %1.</translation>
     </message>
     <message>
         <source>A credit of %1 does not cover the bet of %2: the session could not start.</source>
@@ -698,15 +757,11 @@
     </message>
     <message>
         <source>The session can be at most %1 hands.</source>
-        <translation>Sesja może mieć najwyżej %1 rozdań.</translation>
+        <translation>Rozdania w sesji: najwyżej %1.</translation>
     </message>
     <message>
         <source>These pays give no figures for a session.</source>
         <translation>Te wypłaty nie dają wyników dla sesji.</translation>
-    </message>
-    <message>
-        <source>These pays spread the credit too far to follow over %1 hands.</source>
-        <translation>Te wypłaty rozrzucają kredyt zbyt szeroko, by śledzić go przez %1 rozdań.</translation>
     </message>
     <message>
         <source>Stopped.</source>
@@ -734,7 +789,7 @@
     </message>
     <message>
         <source>By the &amp;strategy chart</source>
-        <translation>Według ta&amp;beli strategii</translation>
+        <translation>Według tabe&amp;li strategii</translation>
     </message>
     <message>
         <source>Every hand held as the first matching line of the chart says, as people play</source>
@@ -753,32 +808,36 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Risk of ruin within %1 hands:</source>
-        <translation>Ryzyko bankructwa w %1 rozdaniach:</translation>
-    </message>
-    <message>
-        <source>Royal flush within %1 hands:</source>
-        <translation>Poker królewski w %1 rozdaniach:</translation>
-    </message>
-    <message>
         <source>Royal flush before ruin:</source>
         <translation>Poker królewski przed bankructwem:</translation>
     </message>
     <message>
-        <source>Finish ahead after %1 hands:</source>
-        <translation>Na plusie po %1 rozdaniach:</translation>
-    </message>
-    <message>
-        <source>Credit after %1 hands:</source>
-        <translation>Kredyt po %1 rozdaniach:</translation>
-    </message>
-    <message>
-        <source>Mean credit after %1 hands:</source>
-        <translation>Średni kredyt po %1 rozdaniach:</translation>
-    </message>
-    <message>
         <source>Credit for a risk of ruin of %1:</source>
         <translation>Kredyt dla ryzyka bankructwa %1:</translation>
+    </message>
+    <message>
+        <source>These pays spread the credit too far to follow over a session this long.</source>
+        <translation>Te wypłaty rozrzucają kredyt zbyt szeroko, by śledzić go przez tak długą sesję.</translation>
+    </message>
+    <message>
+        <source>Risk of ruin in the session:</source>
+        <translation>Ryzyko bankructwa w sesji:</translation>
+    </message>
+    <message>
+        <source>Royal flush in the session:</source>
+        <translation>Poker królewski w sesji:</translation>
+    </message>
+    <message>
+        <source>Finish the session ahead:</source>
+        <translation>Sesja zakończona na plusie:</translation>
+    </message>
+    <message>
+        <source>Credit at the session&apos;s end:</source>
+        <translation>Kredyt na koniec sesji:</translation>
+    </message>
+    <message>
+        <source>Mean credit at the session&apos;s end:</source>
+        <translation>Średni kredyt na koniec sesji:</translation>
     </message>
 </context>
 <context>
@@ -1481,6 +1540,37 @@ Program jest darmowy, ale darowizny są mile widziane. PayPal pobiera opłatę o
     </message>
 </context>
 <context>
+    <name>TGraphPage</name>
+    <message>
+        <source>Graph of this game</source>
+        <translation>Wykres tej gry</translation>
+    </message>
+    <message>
+        <source>Credit</source>
+        <translation>Kredyt</translation>
+    </message>
+    <message>
+        <source>Expected with the best holds</source>
+        <translation>Oczekiwany przy najlepszych wyborach</translation>
+    </message>
+    <message>
+        <source>Hands played</source>
+        <translation>Rozegrane rozdania</translation>
+    </message>
+    <message>
+        <source>Credits</source>
+        <translation>Kredyty</translation>
+    </message>
+    <message>
+        <source>The graph starts with the first hand drawn while the advisor is open.</source>
+        <translation>Wykres zaczyna się od pierwszego rozdania dobranego przy otwartym doradcy.</translation>
+    </message>
+    <message>
+        <source>After hand %1: credit %2; expected with the best holds %3.</source>
+        <translation>Po rozdaniu %1: kredyt %2; oczekiwany przy najlepszych wyborach %3.</translation>
+    </message>
+</context>
+<context>
     <name>THoldsTable</name>
     <message>
         <source>Keep %1</source>
@@ -1509,6 +1599,69 @@ Program jest darmowy, ale darowizny są mile widziane. PayPal pobiera opłatę o
     <message>
         <source> (your hold)</source>
         <translation> (twój wybór)</translation>
+    </message>
+</context>
+<context>
+    <name>TMistakesPage</name>
+    <message>
+        <source>&amp;View all holds</source>
+        <translation>Pokaż &amp;możliwe wybory</translation>
+    </message>
+    <message>
+        <source>This game</source>
+        <translation>Ta gra</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Ćwiczenia</translation>
+    </message>
+    <message>
+        <source>Costliest first</source>
+        <translation>Najdroższe najpierw</translation>
+    </message>
+    <message>
+        <source>In order of play</source>
+        <translation>W kolejności gry</translation>
+    </message>
+    <message>
+        <source>Mistakes</source>
+        <translation>Błędy</translation>
+    </message>
+    <message>
+        <source>Hand</source>
+        <translation>Rozdanie</translation>
+    </message>
+    <message>
+        <source>Dealt</source>
+        <translation>Rozdane</translation>
+    </message>
+    <message>
+        <source>Held</source>
+        <translation>Zatrzymane</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Koszt</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Historia:</translation>
+    </message>
+    <message>
+        <source>&amp;Listed:</source>
+        <translation>Kole&amp;jność:</translation>
+    </message>
+    <message>
+        <source>No hands graded yet.</source>
+        <translation>Nie oceniono jeszcze żadnego rozdania.</translation>
+    </message>
+    <message>
+        <source>No mistakes: well played.</source>
+        <translation>Bez błędów: dobra gra.</translation>
+    </message>
+    <message>
+        <source>Best hold: %1, %2 credits on average; yours returns %3.&lt;br&gt;%4</source>
+        <translation>Najlepszy wybór: %1, średnio %2 kredytu; twój przynosi %3.&lt;br&gt;%4</translation>
     </message>
 </context>
 <context>
@@ -1650,6 +1803,69 @@ Program jest darmowy, ale darowizny są mile widziane. PayPal pobiera opłatę o
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TPracticePage</name>
+    <message>
+        <source>Every hand as it comes</source>
+        <translation>Każde rozdanie, jak leci</translation>
+    </message>
+    <message>
+        <source>Close calls only</source>
+        <translation>Tylko trudne decyzje</translation>
+    </message>
+    <message>
+        <source>Close calls: the best hold beats the next best by less than 0.1 credits per credit bet</source>
+        <translation>Trudne decyzje: najlepszy wybór wygrywa z następnym o mniej niż 0,1 kredytu na postawiony kredyt</translation>
+    </message>
+    <message>
+        <source>Graded on %1 at a bet of %2.</source>
+        <translation>Ocena: tabela %1, stawka %2.</translation>
+    </message>
+    <message>
+        <source>D&amp;eal:</source>
+        <translation>&amp;Co rozdawać:</translation>
+    </message>
+    <message>
+        <source>Hold the cards you would keep (keys 1 to 5 or a click), then press Enter.</source>
+        <translation>Zatrzymaj karty, które chcesz zostawić (klawisze 1–5 lub kliknięcie), potem naciśnij Enter.</translation>
+    </message>
+    <message>
+        <source>Dealt: %1</source>
+        <translation>Rozdane: %1</translation>
+    </message>
+    <message>
+        <source>HOLD</source>
+        <translation>TRZYMAJ</translation>
+    </message>
+    <message>
+        <source>Grade my hold (Enter)</source>
+        <translation>Oceń mój wybór (Enter)</translation>
+    </message>
+    <message>
+        <source>Next hand (Enter)</source>
+        <translation>Następne rozdanie (Enter)</translation>
+    </message>
+    <message>
+        <source>Held: %1</source>
+        <translation>Zatrzymane: %1</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>nic</translation>
+    </message>
+    <message>
+        <source>Your practice so far. %1</source>
+        <translation>Twoje ćwiczenia do tej pory. %1</translation>
+    </message>
+    <message>
+        <source>Costliest mistakes:</source>
+        <translation>Najdroższe błędy:</translation>
+    </message>
+    <message>
+        <source>%1 held %2: %3 credits</source>
+        <translation>%1, zatrzymane %2: %3 kredytu</translation>
     </message>
 </context>
 <context>

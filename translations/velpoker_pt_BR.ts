@@ -408,6 +408,45 @@
     </message>
 </context>
 <context>
+    <name>Grade</name>
+    <message>
+        <source>draw five new cards</source>
+        <translation>trocar as cinco cartas</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>Right: %1</source>
+        <translation>Certo: %1</translation>
+    </message>
+    <message>
+        <source>Mistake, costs %1 credits: best is %2</source>
+        <translation>Erro, custa %1 créditos: o melhor é %2</translation>
+    </message>
+    <message>
+        <source>The chart of this pay table is still being worked out.</source>
+        <translation>A tabela de estratégia desta tabela de pagamentos ainda está sendo calculada.</translation>
+    </message>
+    <message>
+        <source>Chart line %1: %2.</source>
+        <translation>Linha %1 da tabela: %2.</translation>
+    </message>
+    <message>
+        <source>Hands: %1. Right: %2%. Lost per 100 hands: %3 credits.</source>
+        <translation>Mãos: %1. Certas: %2%. Perda a cada 100 mãos: %3 créditos.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Right.&lt;/b&gt; %1 returns %2 credits on average: no hold returns more.</source>
+        <translation>&lt;b&gt;Certo.&lt;/b&gt; %1 rende em média %2 créditos: nenhuma jogada rende mais.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Mistake, it costs %1 credits.&lt;/b&gt; %2 returns %3 credits on average; the best hold, %4, returns %5.&lt;br&gt;%6</source>
+        <translation>&lt;b&gt;Erro, custa %1 créditos.&lt;/b&gt; %2 rende em média %3 créditos; a melhor jogada, %4, rende %5.&lt;br&gt;%6</translation>
+    </message>
+</context>
+<context>
     <name>Hand</name>
     <message>
         <source>Nothing</source>
@@ -488,12 +527,8 @@
         <translation>vel Zezuv - Consultor</translation>
     </message>
     <message>
-        <source>This Hand</source>
-        <translation>Esta mão</translation>
-    </message>
-    <message>
         <source>Odds</source>
-        <translation>Probabilidades</translation>
+        <translation>Chances</translation>
     </message>
     <message>
         <source>Chart</source>
@@ -577,7 +612,7 @@
     </message>
     <message>
         <source>Analyse on &amp;Any Hand</source>
-        <translation>Analisar em Mão li&amp;vre</translation>
+        <translation>Anal&amp;isar em Mão livre</translation>
     </message>
     <message>
         <source>Take this hand to the Any Hand page, to try it with other pay tables</source>
@@ -585,7 +620,31 @@
     </message>
     <message>
         <source>Bankroll</source>
-        <translation>Bankroll</translation>
+        <translation>Banca</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Prática</translation>
+    </message>
+    <message>
+        <source>&amp;Mistakes</source>
+        <translation>&amp;Erros</translation>
+    </message>
+    <message>
+        <source>&amp;Graph</source>
+        <translation>Grá&amp;fico</translation>
+    </message>
+    <message>
+        <source>Tra&amp;ining</source>
+        <translation>&amp;Treino</translation>
+    </message>
+    <message>
+        <source>Mistake under review, hand %1 as dealt: %2</source>
+        <translation>Erro em revisão, mão %1 como recebida: %2</translation>
+    </message>
+    <message>
+        <source>Hand</source>
+        <translation>Mão</translation>
     </message>
 </context>
 <context>
@@ -705,10 +764,6 @@
         <translation>Estes pagamentos não dão números para uma sessão.</translation>
     </message>
     <message>
-        <source>These pays spread the credit too far to follow over %1 hands.</source>
-        <translation>Estes pagamentos espalham demais o saldo para acompanhá-lo por %1 mãos.</translation>
-    </message>
-    <message>
         <source>Stopped.</source>
         <translation>Parado.</translation>
     </message>
@@ -753,32 +808,36 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Risk of ruin within %1 hands:</source>
-        <translation>Risco de quebra em %1 mãos:</translation>
-    </message>
-    <message>
-        <source>Royal flush within %1 hands:</source>
-        <translation>Royal Flush em %1 mãos:</translation>
-    </message>
-    <message>
         <source>Royal flush before ruin:</source>
         <translation>Royal Flush antes da quebra:</translation>
     </message>
     <message>
-        <source>Finish ahead after %1 hands:</source>
-        <translation>No lucro após %1 mãos:</translation>
-    </message>
-    <message>
-        <source>Credit after %1 hands:</source>
-        <translation>Saldo após %1 mãos:</translation>
-    </message>
-    <message>
-        <source>Mean credit after %1 hands:</source>
-        <translation>Saldo médio após %1 mãos:</translation>
-    </message>
-    <message>
         <source>Credit for a risk of ruin of %1:</source>
         <translation>Saldo para um risco de quebra de %1:</translation>
+    </message>
+    <message>
+        <source>These pays spread the credit too far to follow over a session this long.</source>
+        <translation>Estes pagamentos espalham demais o saldo para acompanhá-lo em uma sessão tão longa.</translation>
+    </message>
+    <message>
+        <source>Risk of ruin in the session:</source>
+        <translation>Risco de quebra na sessão:</translation>
+    </message>
+    <message>
+        <source>Royal flush in the session:</source>
+        <translation>Royal Flush na sessão:</translation>
+    </message>
+    <message>
+        <source>Finish the session ahead:</source>
+        <translation>Terminar a sessão no lucro:</translation>
+    </message>
+    <message>
+        <source>Credit at the session&apos;s end:</source>
+        <translation>Saldo ao fim da sessão:</translation>
+    </message>
+    <message>
+        <source>Mean credit at the session&apos;s end:</source>
+        <translation>Saldo médio ao fim da sessão:</translation>
     </message>
 </context>
 <context>
@@ -1481,6 +1540,37 @@ Este programa é gratuito, mas doações são bem-vindas. O PayPal cobra uma tax
     </message>
 </context>
 <context>
+    <name>TGraphPage</name>
+    <message>
+        <source>Graph of this game</source>
+        <translation>Gráfico desta partida</translation>
+    </message>
+    <message>
+        <source>Credit</source>
+        <translation>Saldo</translation>
+    </message>
+    <message>
+        <source>Expected with the best holds</source>
+        <translation>Esperado com as melhores jogadas</translation>
+    </message>
+    <message>
+        <source>Hands played</source>
+        <translation>Mãos jogadas</translation>
+    </message>
+    <message>
+        <source>Credits</source>
+        <translation>Créditos</translation>
+    </message>
+    <message>
+        <source>The graph starts with the first hand drawn while the advisor is open.</source>
+        <translation>O gráfico começa na primeira mão trocada com o consultor aberto.</translation>
+    </message>
+    <message>
+        <source>After hand %1: credit %2; expected with the best holds %3.</source>
+        <translation>Após a mão %1: saldo %2; esperado com as melhores jogadas %3.</translation>
+    </message>
+</context>
+<context>
     <name>THoldsTable</name>
     <message>
         <source>Keep %1</source>
@@ -1509,6 +1599,69 @@ Este programa é gratuito, mas doações são bem-vindas. O PayPal cobra uma tax
     <message>
         <source> (your hold)</source>
         <translation> (a sua)</translation>
+    </message>
+</context>
+<context>
+    <name>TMistakesPage</name>
+    <message>
+        <source>&amp;View all holds</source>
+        <translation>&amp;Ver todas as jogadas</translation>
+    </message>
+    <message>
+        <source>This game</source>
+        <translation>Esta partida</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Prática</translation>
+    </message>
+    <message>
+        <source>Costliest first</source>
+        <translation>Mais caros primeiro</translation>
+    </message>
+    <message>
+        <source>In order of play</source>
+        <translation>Na ordem do jogo</translation>
+    </message>
+    <message>
+        <source>Mistakes</source>
+        <translation>Erros</translation>
+    </message>
+    <message>
+        <source>Hand</source>
+        <translation>Mão</translation>
+    </message>
+    <message>
+        <source>Dealt</source>
+        <translation>Recebida</translation>
+    </message>
+    <message>
+        <source>Held</source>
+        <translation>Mantidas</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Custo</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Histórico:</translation>
+    </message>
+    <message>
+        <source>&amp;Listed:</source>
+        <translation>Or&amp;dem:</translation>
+    </message>
+    <message>
+        <source>No hands graded yet.</source>
+        <translation>Nenhuma mão avaliada ainda.</translation>
+    </message>
+    <message>
+        <source>No mistakes: well played.</source>
+        <translation>Nenhum erro: bem jogado.</translation>
+    </message>
+    <message>
+        <source>Best hold: %1, %2 credits on average; yours returns %3.&lt;br&gt;%4</source>
+        <translation>Melhor jogada: %1, %2 créditos em média; a sua rende %3.&lt;br&gt;%4</translation>
     </message>
 </context>
 <context>
@@ -1590,7 +1743,7 @@ Este programa é gratuito, mas doações são bem-vindas. O PayPal cobra uma tax
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation>&amp;Excluir</translation>
+        <translation>E&amp;xcluir</translation>
     </message>
     <message>
         <source>Forget the kept pay table</source>
@@ -1650,6 +1803,69 @@ Este programa é gratuito, mas doações são bem-vindas. O PayPal cobra uma tax
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TPracticePage</name>
+    <message>
+        <source>Every hand as it comes</source>
+        <translation>Cada mão como vier</translation>
+    </message>
+    <message>
+        <source>Close calls only</source>
+        <translation>Só decisões apertadas</translation>
+    </message>
+    <message>
+        <source>Close calls: the best hold beats the next best by less than 0.1 credits per credit bet</source>
+        <translation>Decisões apertadas: a melhor jogada supera a seguinte por menos de 0,1 crédito por crédito apostado</translation>
+    </message>
+    <message>
+        <source>Graded on %1 at a bet of %2.</source>
+        <translation>Avaliado em %1 com aposta de %2.</translation>
+    </message>
+    <message>
+        <source>D&amp;eal:</source>
+        <translation>Distri&amp;buição:</translation>
+    </message>
+    <message>
+        <source>Hold the cards you would keep (keys 1 to 5 or a click), then press Enter.</source>
+        <translation>Mantenha as cartas que você manteria (teclas 1 a 5 ou um clique) e pressione Enter.</translation>
+    </message>
+    <message>
+        <source>Dealt: %1</source>
+        <translation>Recebidas: %1</translation>
+    </message>
+    <message>
+        <source>HOLD</source>
+        <translation>MANTER</translation>
+    </message>
+    <message>
+        <source>Grade my hold (Enter)</source>
+        <translation>Avaliar minha jogada (Enter)</translation>
+    </message>
+    <message>
+        <source>Next hand (Enter)</source>
+        <translation>Próxima mão (Enter)</translation>
+    </message>
+    <message>
+        <source>Held: %1</source>
+        <translation>Mantidas: %1</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>nenhuma</translation>
+    </message>
+    <message>
+        <source>Your practice so far. %1</source>
+        <translation>Sua prática até agora. %1</translation>
+    </message>
+    <message>
+        <source>Costliest mistakes:</source>
+        <translation>Erros mais caros:</translation>
+    </message>
+    <message>
+        <source>%1 held %2: %3 credits</source>
+        <translation>%1, mantidas %2: %3 créditos</translation>
     </message>
 </context>
 <context>

@@ -408,6 +408,45 @@
     </message>
 </context>
 <context>
+    <name>Grade</name>
+    <message>
+        <source>draw five new cards</source>
+        <translation>сменить все пять карт</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 и %2</translation>
+    </message>
+    <message>
+        <source>Right: %1</source>
+        <translation>Верно: %1</translation>
+    </message>
+    <message>
+        <source>Mistake, costs %1 credits: best is %2</source>
+        <translation>Ошибка, потеря %1 кредита; лучший вариант: %2</translation>
+    </message>
+    <message>
+        <source>The chart of this pay table is still being worked out.</source>
+        <translation>Таблица стратегии для этой таблицы выплат ещё рассчитывается.</translation>
+    </message>
+    <message>
+        <source>Chart line %1: %2.</source>
+        <translation>Строка %1 таблицы: %2.</translation>
+    </message>
+    <message>
+        <source>Hands: %1. Right: %2%. Lost per 100 hands: %3 credits.</source>
+        <translation>Раздач: %1. Верно: %2%. Потеря на 100 раздач: %3 кредита.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Right.&lt;/b&gt; %1 returns %2 credits on average: no hold returns more.</source>
+        <translation>&lt;b&gt;Верно.&lt;/b&gt; %1 в среднем даёт %2 кредита: ни один вариант не даёт больше.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Mistake, it costs %1 credits.&lt;/b&gt; %2 returns %3 credits on average; the best hold, %4, returns %5.&lt;br&gt;%6</source>
+        <translation>&lt;b&gt;Ошибка, она стоит %1 кредита.&lt;/b&gt; %2 в среднем даёт %3 кредита; лучший вариант, %4, даёт %5.&lt;br&gt;%6</translation>
+    </message>
+</context>
+<context>
     <name>Hand</name>
     <message>
         <source>Nothing</source>
@@ -486,10 +525,6 @@
     <message>
         <source>vel Zezuv - Advisor</source>
         <translation>vel Zezuv - Советник</translation>
-    </message>
-    <message>
-        <source>This Hand</source>
-        <translation>Раздача</translation>
     </message>
     <message>
         <source>Odds</source>
@@ -573,7 +608,7 @@
     </message>
     <message>
         <source>Any Hand</source>
-        <translation>Любая рука</translation>
+        <translation>Любая</translation>
     </message>
     <message>
         <source>Analyse on &amp;Any Hand</source>
@@ -581,11 +616,35 @@
     </message>
     <message>
         <source>Take this hand to the Any Hand page, to try it with other pay tables</source>
-        <translation>Перенести эту руку на страницу «Любая рука», чтобы проверить её с другими таблицами выплат</translation>
+        <translation>Перенести эту руку на страницу «Любая», чтобы проверить её с другими таблицами выплат</translation>
     </message>
     <message>
         <source>Bankroll</source>
-        <translation>Банкролл</translation>
+        <translation>Банк</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Практика</translation>
+    </message>
+    <message>
+        <source>&amp;Mistakes</source>
+        <translation>О&amp;шибки</translation>
+    </message>
+    <message>
+        <source>&amp;Graph</source>
+        <translation>&amp;График</translation>
+    </message>
+    <message>
+        <source>Tra&amp;ining</source>
+        <translation>Тре&amp;нинг</translation>
+    </message>
+    <message>
+        <source>Mistake under review, hand %1 as dealt: %2</source>
+        <translation>Разбор ошибки, раздача %1, как сдано: %2</translation>
+    </message>
+    <message>
+        <source>Hand</source>
+        <translation>Рука</translation>
     </message>
 </context>
 <context>
@@ -616,7 +675,7 @@
     </message>
     <message>
         <source>%1 cards: a hand has five</source>
-        <translation>%1 карт: в руке их пять</translation>
+        <translation>Карт: %1, а в руке их пять</translation>
     </message>
     <message>
         <source>Type five cards, such as Kh Kd 9c 8d 3d, or pick them below.</source>
@@ -628,7 +687,7 @@
     </message>
     <message>
         <source>Only %1 cards</source>
-        <translation>Только %1 карты</translation>
+        <translation>Мало карт: %1</translation>
     </message>
     <message>
         <source>Working out the strategy chart...</source>
@@ -682,7 +741,7 @@
     <name>TBankrollPage</name>
     <message>
         <source>The bet must be 1 to %1 credits.</source>
-        <translation>Ставка должна быть от 1 до %1 кредитов.</translation>
+        <translation>Ставка должна быть от 1 до %1.</translation>
     </message>
     <message>
         <source>A credit of %1 does not cover the bet of %2: the session could not start.</source>
@@ -698,15 +757,11 @@
     </message>
     <message>
         <source>The session can be at most %1 hands.</source>
-        <translation>В сессии может быть не больше %1 раздач.</translation>
+        <translation>Раздач в сессии: не больше %1.</translation>
     </message>
     <message>
         <source>These pays give no figures for a session.</source>
         <translation>Эти выплаты не дают результатов для сессии.</translation>
-    </message>
-    <message>
-        <source>These pays spread the credit too far to follow over %1 hands.</source>
-        <translation>Эти выплаты слишком сильно разбрасывают счёт, чтобы проследить его за %1 раздач.</translation>
     </message>
     <message>
         <source>Stopped.</source>
@@ -753,32 +808,36 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Risk of ruin within %1 hands:</source>
-        <translation>Риск разорения за %1 раздач:</translation>
-    </message>
-    <message>
-        <source>Royal flush within %1 hands:</source>
-        <translation>Роял-флеш за %1 раздач:</translation>
-    </message>
-    <message>
         <source>Royal flush before ruin:</source>
         <translation>Роял-флеш до разорения:</translation>
     </message>
     <message>
-        <source>Finish ahead after %1 hands:</source>
-        <translation>В плюсе после %1 раздач:</translation>
-    </message>
-    <message>
-        <source>Credit after %1 hands:</source>
-        <translation>Счёт после %1 раздач:</translation>
-    </message>
-    <message>
-        <source>Mean credit after %1 hands:</source>
-        <translation>Средний счёт после %1 раздач:</translation>
-    </message>
-    <message>
         <source>Credit for a risk of ruin of %1:</source>
         <translation>Счёт для риска разорения %1:</translation>
+    </message>
+    <message>
+        <source>These pays spread the credit too far to follow over a session this long.</source>
+        <translation>Эти выплаты слишком сильно разбрасывают счёт, чтобы проследить его за такую длинную сессию.</translation>
+    </message>
+    <message>
+        <source>Risk of ruin in the session:</source>
+        <translation>Риск разорения за сессию:</translation>
+    </message>
+    <message>
+        <source>Royal flush in the session:</source>
+        <translation>Роял-флеш за сессию:</translation>
+    </message>
+    <message>
+        <source>Finish the session ahead:</source>
+        <translation>Сессия закончена в плюсе:</translation>
+    </message>
+    <message>
+        <source>Credit at the session&apos;s end:</source>
+        <translation>Счёт в конце сессии:</translation>
+    </message>
+    <message>
+        <source>Mean credit at the session&apos;s end:</source>
+        <translation>Средний счёт в конце сессии:</translation>
     </message>
 </context>
 <context>
@@ -1481,6 +1540,37 @@ This program is free to use, but donations are welcome. PayPal takes a fee on cr
     </message>
 </context>
 <context>
+    <name>TGraphPage</name>
+    <message>
+        <source>Graph of this game</source>
+        <translation>График этой игры</translation>
+    </message>
+    <message>
+        <source>Credit</source>
+        <translation>Счёт</translation>
+    </message>
+    <message>
+        <source>Expected with the best holds</source>
+        <translation>Ожидание при лучших вариантах</translation>
+    </message>
+    <message>
+        <source>Hands played</source>
+        <translation>Сыграно раздач</translation>
+    </message>
+    <message>
+        <source>Credits</source>
+        <translation>Кредиты</translation>
+    </message>
+    <message>
+        <source>The graph starts with the first hand drawn while the advisor is open.</source>
+        <translation>График начинается с первой раздачи, сыгранной при открытом советнике.</translation>
+    </message>
+    <message>
+        <source>After hand %1: credit %2; expected with the best holds %3.</source>
+        <translation>После раздачи %1: счёт %2; ожидание при лучших вариантах %3.</translation>
+    </message>
+</context>
+<context>
     <name>THoldsTable</name>
     <message>
         <source>Keep %1</source>
@@ -1509,6 +1599,69 @@ This program is free to use, but donations are welcome. PayPal takes a fee on cr
     <message>
         <source> (your hold)</source>
         <translation> (ваш выбор)</translation>
+    </message>
+</context>
+<context>
+    <name>TMistakesPage</name>
+    <message>
+        <source>&amp;View all holds</source>
+        <translation>Показать &amp;все варианты</translation>
+    </message>
+    <message>
+        <source>This game</source>
+        <translation>Эта игра</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Практика</translation>
+    </message>
+    <message>
+        <source>Costliest first</source>
+        <translation>Сначала самые дорогие</translation>
+    </message>
+    <message>
+        <source>In order of play</source>
+        <translation>В порядке игры</translation>
+    </message>
+    <message>
+        <source>Mistakes</source>
+        <translation>Ошибки</translation>
+    </message>
+    <message>
+        <source>Hand</source>
+        <translation>Раздача</translation>
+    </message>
+    <message>
+        <source>Dealt</source>
+        <translation>Сдано</translation>
+    </message>
+    <message>
+        <source>Held</source>
+        <translation>Оставлено</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Цена</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Журнал:</translation>
+    </message>
+    <message>
+        <source>&amp;Listed:</source>
+        <translation>Пор&amp;ядок:</translation>
+    </message>
+    <message>
+        <source>No hands graded yet.</source>
+        <translation>Оценённых раздач пока нет.</translation>
+    </message>
+    <message>
+        <source>No mistakes: well played.</source>
+        <translation>Ошибок нет: хорошая игра.</translation>
+    </message>
+    <message>
+        <source>Best hold: %1, %2 credits on average; yours returns %3.&lt;br&gt;%4</source>
+        <translation>Лучший вариант: %1, в среднем %2 кредита; ваш даёт %3.&lt;br&gt;%4</translation>
     </message>
 </context>
 <context>
@@ -1650,6 +1803,69 @@ This program is free to use, but donations are welcome. PayPal takes a fee on cr
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TPracticePage</name>
+    <message>
+        <source>Every hand as it comes</source>
+        <translation>Все раздачи подряд</translation>
+    </message>
+    <message>
+        <source>Close calls only</source>
+        <translation>Только трудные решения</translation>
+    </message>
+    <message>
+        <source>Close calls: the best hold beats the next best by less than 0.1 credits per credit bet</source>
+        <translation>Трудные решения: лучший вариант опережает следующий меньше чем на 0,1 кредита на кредит ставки</translation>
+    </message>
+    <message>
+        <source>Graded on %1 at a bet of %2.</source>
+        <translation>Оценка: таблица %1, ставка %2.</translation>
+    </message>
+    <message>
+        <source>D&amp;eal:</source>
+        <translation>С&amp;дача:</translation>
+    </message>
+    <message>
+        <source>Hold the cards you would keep (keys 1 to 5 or a click), then press Enter.</source>
+        <translation>Оставьте карты, которые сохранили бы (клавиши 1–5 или щелчок), затем нажмите Enter.</translation>
+    </message>
+    <message>
+        <source>Dealt: %1</source>
+        <translation>Сдано: %1</translation>
+    </message>
+    <message>
+        <source>HOLD</source>
+        <translation>ДЕРЖАТЬ</translation>
+    </message>
+    <message>
+        <source>Grade my hold (Enter)</source>
+        <translation>Оценить мой выбор (Enter)</translation>
+    </message>
+    <message>
+        <source>Next hand (Enter)</source>
+        <translation>Следующая раздача (Enter)</translation>
+    </message>
+    <message>
+        <source>Held: %1</source>
+        <translation>Оставлено: %1</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>ничего</translation>
+    </message>
+    <message>
+        <source>Your practice so far. %1</source>
+        <translation>Ваша практика на сейчас. %1</translation>
+    </message>
+    <message>
+        <source>Costliest mistakes:</source>
+        <translation>Самые дорогие ошибки:</translation>
+    </message>
+    <message>
+        <source>%1 held %2: %3 credits</source>
+        <translation>%1, оставлено %2: %3 кредита</translation>
     </message>
 </context>
 <context>
