@@ -1551,7 +1551,7 @@ Este programa es gratuito, pero los donativos son bienvenidos. PayPal cobra una 
     </message>
     <message>
         <source>Expected with the best holds</source>
-        <translation>Esperado con las mejores jugadas</translation>
+        <translation>Esperado, mejores jugadas</translation>
     </message>
     <message>
         <source>Hands played</source>

@@ -1551,7 +1551,7 @@ Ce programme est gratuit, mais les dons sont les bienvenus. PayPal prélève des
     </message>
     <message>
         <source>Expected with the best holds</source>
-        <translation>Espérance avec les meilleurs choix</translation>
+        <translation>Espérance, meilleurs choix</translation>
     </message>
     <message>
         <source>Hands played</source>

@@ -1551,7 +1551,7 @@ Program jest darmowy, ale darowizny są mile widziane. PayPal pobiera opłatę o
     </message>
     <message>
         <source>Expected with the best holds</source>
-        <translation>Oczekiwany przy najlepszych wyborach</translation>
+        <translation>Oczekiwany, najlepsza gra</translation>
     </message>
     <message>
         <source>Hands played</source>

@@ -1551,7 +1551,7 @@ Este programa é gratuito, mas doações são bem-vindas. O PayPal cobra uma tax
     </message>
     <message>
         <source>Expected with the best holds</source>
-        <translation>Esperado com as melhores jogadas</translation>
+        <translation>Esperado, melhores jogadas</translation>
     </message>
     <message>
         <source>Hands played</source>

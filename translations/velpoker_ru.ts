@@ -1551,7 +1551,7 @@ This program is free to use, but donations are welcome. PayPal takes a fee on cr
     </message>
     <message>
         <source>Expected with the best holds</source>
-        <translation>Ожидание при лучших вариантах</translation>
+        <translation>Ожидание при лучшей игре</translation>
     </message>
     <message>
         <source>Hands played</source>
@@ -1857,7 +1857,7 @@ This program is free to use, but donations are welcome. PayPal takes a fee on cr
     </message>
     <message>
         <source>Your practice so far. %1</source>
-        <translation>Ваша практика на сейчас. %1</translation>
+        <translation>Итоги практики. %1</translation>
     </message>
     <message>
         <source>Costliest mistakes:</source>
