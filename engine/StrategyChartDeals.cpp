@@ -119,6 +119,21 @@ void AddDeal(const HoldAnalyzer& analyzer, const DistinctDeal& deal, ChartDeals:
     block.weights.push_back(deal.weight);
 }
 
+std::size_t BlockCount(std::size_t deals)
+{
+    return (deals + DealsPerBlock - 1) / DealsPerBlock;
+}
+
+// Calls perBlock(block, first deal, end of deals) for each block of deals,
+// the blocks shared among `threads`.
+template <typename PerBlock>
+void ForEachDealBlock(std::size_t deals, unsigned threads, const PerBlock& perBlock)
+{
+    ForEachBlock(BlockCount(deals), threads, [&](std::size_t b) {
+        perBlock(b, b * DealsPerBlock, std::min(deals, (b + 1) * DealsPerBlock));
+    });
+}
+
 template <typename T>
 void Append(std::vector<T>& to, std::vector<T>& from)
 {
@@ -131,11 +146,9 @@ void Append(std::vector<T>& to, std::vector<T>& from)
 ChartDeals::ChartDeals(const HoldAnalyzer& analyzer, unsigned threads)
 {
     const std::vector<DistinctDeal> deals = DistinctDeals();
-    const std::size_t blockCount = (deals.size() + DealsPerBlock - 1) / DealsPerBlock;
-    std::vector<DealBlock> blocks(blockCount);
-    ForEachBlock(blockCount, threads, [&](std::size_t b) {
-        const std::size_t end = std::min(deals.size(), (b + 1) * DealsPerBlock);
-        for (std::size_t d = b * DealsPerBlock; d < end; ++d)
+    std::vector<DealBlock> blocks(BlockCount(deals.size()));
+    ForEachDealBlock(deals.size(), threads, [&](std::size_t b, std::size_t first, std::size_t end) {
+        for (std::size_t d = first; d < end; ++d)
             AddDeal(analyzer, deals[d], blocks[b]);
     });
     Join(blocks);
@@ -263,14 +276,12 @@ DealPrices ChartDeals::Price(const PayVector& pays, unsigned threads) const
     DealPrices prices;
     prices.holdReturns.resize(HoldCount());
     prices.best.resize(DealCount());
-    const std::size_t blockCount = (DealCount() + DealsPerBlock - 1) / DealsPerBlock;
-    std::vector<UnitCounts> blockUnits(blockCount);
-    ForEachBlock(blockCount, threads, [&](std::size_t b) {
-        const std::size_t end = std::min(DealCount(), (b + 1) * DealsPerBlock);
-        for (std::size_t h = holdBegin_[b * DealsPerBlock]; h < holdBegin_[end]; ++h)
+    std::vector<UnitCounts> blockUnits(BlockCount(DealCount()));
+    ForEachDealBlock(DealCount(), threads, [&](std::size_t b, std::size_t first, std::size_t end) {
+        for (std::size_t h = holdBegin_[first]; h < holdBegin_[end]; ++h)
             prices.holdReturns[h] = static_cast<double>(TotalCredits(holdCounts_[h], whole)) / DrawsOf(holdMasks_[h]);
         UnitCounts units{};
-        for (std::size_t deal = b * DealsPerBlock; deal < end; ++deal) {
+        for (std::size_t deal = first; deal < end; ++deal) {
             const std::uint32_t best = BestHold(deal, prices, whole);
             prices.best[deal] = prices.holdReturns[best];
             const std::int64_t perDraw = DrawUnits / DrawsOf(holdMasks_[best]) * weights_[deal];
@@ -290,10 +301,8 @@ DealPrices ChartDeals::Price(const PayVector& pays, unsigned threads) const
 MatchValues ChartDeals::ValueMatches(const DealPrices& prices, unsigned threads) const
 {
     MatchValues values{std::vector<double>(MatchCount()), std::vector<double>(MatchCount())};
-    const std::size_t blockCount = (DealCount() + DealsPerBlock - 1) / DealsPerBlock;
-    ForEachBlock(blockCount, threads, [&](std::size_t b) {
-        const std::size_t end = std::min(DealCount(), (b + 1) * DealsPerBlock);
-        for (std::size_t deal = b * DealsPerBlock; deal < end; ++deal) {
+    ForEachDealBlock(DealCount(), threads, [&](std::size_t, std::size_t first, std::size_t end) {
+        for (std::size_t deal = first; deal < end; ++deal) {
             for (std::uint32_t m = matchBegin_[deal]; m < matchBegin_[deal + 1]; ++m) {
                 values.byMatch[m] = weights_[deal] * prices.holdReturns[matchHolds_[m]];
                 values.byOccurrence[occurrenceOf_[m]] = values.byMatch[m];
@@ -311,9 +320,8 @@ double ChartDeals::ChartReturn(const DealPrices& prices, std::span<const Pattern
     for (std::size_t i = lines.size(); i-- > 0;)
         line[lines[i]] = i;
     std::vector<double> played(DealCount());
-    const std::size_t blockCount = (DealCount() + DealsPerBlock - 1) / DealsPerBlock;
-    ForEachBlock(blockCount, threads, [&](std::size_t b) {
-        for (std::size_t deal = b * DealsPerBlock; deal < std::min(DealCount(), (b + 1) * DealsPerBlock); ++deal) {
+    ForEachDealBlock(DealCount(), threads, [&](std::size_t, std::size_t first, std::size_t end) {
+        for (std::size_t deal = first; deal < end; ++deal) {
             std::uint32_t chosen = matchBegin_[deal];
             for (std::uint32_t m = matchBegin_[deal]; m < matchBegin_[deal + 1]; ++m) {
                 if (line[matchPatterns_[m]] < line[matchPatterns_[chosen]])

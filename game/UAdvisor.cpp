@@ -64,6 +64,18 @@ QRect AdvisorFrame(const QRect& tableFrame, const QSize& wanted, const QSize& sm
     return toRight(wanted.width()); // no room anywhere: over the table, on the screen
 }
 
+QRect TableFrameForAdvisor(const QRect& tableFrame, const QSize& wanted, const QRect& screen)
+{
+    const bool roomBeside = qMax(screen.right() - tableFrame.right(), tableFrame.left() - screen.left()) >= wanted.width();
+    const bool roomBelow = screen.bottom() - tableFrame.bottom() >= wanted.height();
+    const int together = tableFrame.width() + wanted.width();
+    if (roomBeside || roomBelow || together > screen.width())
+        return tableFrame;
+    QRect moved = tableFrame;
+    moved.moveLeft(screen.left() + (screen.width() - together) / 2);
+    return moved;
+}
+
 TAdvisorForm::TAdvisorForm(QWidget* mainWindow, vel::AdvisorSession& session)
     : TPointerform(mainWindow, tr("vel Zezuv - Advisor"), Border::Sizeable)
     , session_(session)
@@ -98,12 +110,14 @@ void TAdvisorForm::ShowBesideTable()
 {
     if (!placed_) {
         placed_ = true;
-        const QWidget* table = parentWidget();
+        QWidget* table = parentWidget();
         // Until it is first shown this window's frame is unknown: the table's
         // frame, from the same window manager, stands in for it.
         const QSize margins = table->frameGeometry().size() - table->size();
-        const QRect frame = AdvisorFrame(table->frameGeometry(), size() + margins, minimumSize() + margins,
-                                         table->screen()->availableGeometry());
+        const QRect screen = table->screen()->availableGeometry();
+        const QRect tableFrame = TableFrameForAdvisor(table->frameGeometry(), size() + margins, screen);
+        table->move(tableFrame.topLeft());
+        const QRect frame = AdvisorFrame(tableFrame, size() + margins, minimumSize() + margins, screen);
         move(frame.topLeft());
         resize(frame.size() - margins);
     }

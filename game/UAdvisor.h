@@ -36,6 +36,11 @@ struct GradedHand;
 // smaller screen as narrow (or as low) as `smallest` allows on the roomier
 // side; always on the screen.
 QRect AdvisorFrame(const QRect& tableFrame, const QSize& wanted, const QSize& smallest, const QRect& screen);
+// Where the table's frame goes when the advisor first opens: where it is,
+// unless only a narrowed advisor would fit beside or below it while the
+// screen is wide enough for both side by side; then the two share the
+// screen's middle, the table on the left.
+QRect TableFrameForAdvisor(const QRect& tableFrame, const QSize& wanted, const QRect& screen);
 
 // The strategy advisor's window: every hold of the dealt hand ranked by its
 // exact expected return, the game's cost of mistakes and the warning setting;

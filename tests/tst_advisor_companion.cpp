@@ -52,6 +52,8 @@ private slots:
     void closedAdvisorCostsNothing();
     void placedBesideTheTable_data();
     void placedBesideTheTable();
+    void tableMakesRoomForTheAdvisor_data();
+    void tableMakesRoomForTheAdvisor();
     void opensWithoutTakingTheKeyboard();
     void keysFromTheAdvisorPlayOnTheTable();
     void warningToggledByScreenReader();
@@ -116,6 +118,42 @@ void AdvisorCompanionTest::placedBesideTheTable()
     QVERIFY(screen.contains(frame));
     if (screen.width() >= table.width() + 320)
         QVERIFY(!frame.intersects(table));
+}
+
+void AdvisorCompanionTest::tableMakesRoomForTheAdvisor_data()
+{
+    QTest::addColumn<QRect>("table");
+    QTest::addColumn<QRect>("screen");
+    QTest::addColumn<QRect>("expected");
+    QTest::newRow("room on the right: stays") << QRect(100, 50, 600, 480) << QRect(0, 0, 1920, 1080)
+                                              << QRect(100, 50, 600, 480);
+    QTest::newRow("room below: stays") << QRect(100, 20, 600, 480) << QRect(0, 0, 1024, 1400)
+                                       << QRect(100, 20, 600, 480);
+    QTest::newRow("too narrow for both: stays") << QRect(100, 100, 600, 480) << QRect(0, 0, 800, 600)
+                                                << QRect(100, 100, 600, 480);
+    QTest::newRow("centred on 1280: moves left") << QRect(340, 200, 600, 620) << QRect(0, 0, 1280, 1024)
+                                                 << QRect(100, 200, 600, 620);
+    QTest::newRow("laptop: moves left") << QRect(383, 100, 600, 480) << QRect(0, 0, 1366, 768)
+                                        << QRect(143, 100, 600, 480);
+    QTest::newRow("second screen: moves left") << QRect(2300, 100, 600, 480) << QRect(1920, 0, 1366, 768)
+                                               << QRect(2063, 100, 600, 480);
+}
+
+void AdvisorCompanionTest::tableMakesRoomForTheAdvisor()
+{
+    QFETCH(QRect, table);
+    QFETCH(QRect, screen);
+    QFETCH(QRect, expected);
+    const QSize wanted(480, 660);
+    const QRect moved = TableFrameForAdvisor(table, wanted, screen);
+    QCOMPARE(moved, expected);
+    if (moved == table)
+        return;
+    // Moved, the table leaves the advisor its whole width at its right.
+    const QRect advisor = AdvisorFrame(moved, wanted, QSize(320, 400), screen);
+    QCOMPARE(advisor.width(), wanted.width());
+    QCOMPARE(advisor.left(), moved.right() + 1);
+    QVERIFY(screen.contains(advisor) && screen.contains(moved));
 }
 
 void AdvisorCompanionTest::opensWithoutTakingTheKeyboard()
