@@ -138,7 +138,7 @@ bool TAdvisorForm::KeepsKeys(const QWidget* focus) const
 }
 
 // The pay table choice sits between the tabs and the pages of the chosen
-// table; Hand, Mistakes and Graph show the game by the table in force.
+// table; This Hand, Mistakes and Graph show the game by the table in force.
 void TAdvisorForm::CreateControls()
 {
     tabs_ = new QTabBar(this);
@@ -147,7 +147,7 @@ void TAdvisorForm::CreateControls()
     pane->setFrameShape(QFrame::StyledPanel);
     choice_ = new TPayTableChoice(pane);
     pages_ = new QStackedWidget(pane);
-    AddPage(CreateHandPage(), tr("Hand"));
+    AddPage(CreateHandPage(), tr("This Hand"));
     oddsPage_ = new TOddsPage(pages_);
     AddPage(oddsPage_, tr("Odds"));
     chartPage_ = new TChartPage(pages_);

@@ -112,7 +112,7 @@ private:
     QTabBar* tabs_ = nullptr;
     TPayTableChoice* choice_ = nullptr; // above the pages of a chosen pay table
     QStackedWidget* pages_ = nullptr;
-    std::optional<vel::Hand> shownHand_; // on the Hand page: the table's, or a mistake's under review
+    std::optional<vel::Hand> shownHand_; // on This Hand: the table's, or a mistake's under review
     QLabel* handLabel_ = nullptr;       // the dealt hand
     QLabel* adviceLabel_ = nullptr;     // the best hold, or how the last hold fared
     THoldsTable* holdsTable_ = nullptr; // all 32 holds, best first

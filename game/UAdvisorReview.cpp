@@ -57,7 +57,7 @@ void TAdvisorForm::PracticeOnChosenTable()
     practicePage_->SetPayTable(choice_->Pays(), choice_->Bet(), choice_->Name());
 }
 
-// The mistake's hand on the Hand page, its holds valued as they were graded and
+// The mistake's hand on This Hand, its holds valued as they were graded and
 // the hold played marked; the table's next hand takes its place.
 void TAdvisorForm::ShowGradedHand(const vel::GradedHand& hand)
 {

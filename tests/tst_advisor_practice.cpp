@@ -320,7 +320,7 @@ void AdvisorPracticeTest::practiceLeavesTheTableAlone()
     QCOMPARE(practice->Log().Hands(), 6);
     QVERIFY(TableSnapshot(*table, *advisor) == before);
     QCOMPARE(advisor->findChild<vel::GameReview*>()->Log().Hands(), 1);
-    // Back on the Hand page, the advisor's keys play on the table again.
+    // Back on This Hand, the advisor's keys play on the table again.
     ShowPage(*advisor, HandPage);
     Type(*advisor, Qt::Key_Return);
     QCOMPARE(table->State().HandsPlayed, tableHolding ? 2 : 1);

@@ -372,7 +372,7 @@
     </message>
     <message>
         <source>3 to a straight flush, as many high cards as gaps or more</source>
-        <translation>3 zum Straight Flush, nicht mehr Lücken als hohe Karten</translation>
+        <translation>3 zum Straight Flush, mind. so viele hohe Karten wie Lücken</translation>
     </message>
     <message>
         <source>3 to a straight flush, one gap more than high cards</source>
@@ -620,15 +620,15 @@
     </message>
     <message>
         <source>Any Hand</source>
-        <translation>Analyse</translation>
+        <translation>Jede Hand</translation>
     </message>
     <message>
         <source>Analyse on &amp;Any Hand</source>
-        <translation>&amp;In der Analyse prüfen</translation>
+        <translation>Unter Jede &amp;Hand prüfen</translation>
     </message>
     <message>
         <source>Take this hand to the Any Hand page, to try it with other pay tables</source>
-        <translation>Diese Hand auf die Seite Analyse übernehmen, um sie mit anderen Auszahlungstabellen zu prüfen</translation>
+        <translation>Diese Hand auf die Seite Jede Hand übernehmen, um sie mit anderen Auszahlungstabellen zu prüfen</translation>
     </message>
     <message>
         <source>Bankroll</source>
@@ -636,15 +636,15 @@
     </message>
     <message>
         <source>Practice</source>
-        <translation>Übungshände</translation>
+        <translation>Üben</translation>
     </message>
     <message>
         <source>Tra&amp;ining</source>
-        <translation>&amp;Üben</translation>
+        <translation>Tra&amp;ining</translation>
     </message>
     <message>
-        <source>Hand</source>
-        <translation>Hand</translation>
+        <source>This Hand</source>
+        <translation>Diese Hand</translation>
     </message>
 </context>
 <context>
@@ -1613,7 +1613,7 @@ Dieses Programm ist kostenlos, Spenden sind aber willkommen. PayPal erhebt bei K
     </message>
     <message>
         <source>Practice</source>
-        <translation>Übungshände</translation>
+        <translation>Training</translation>
     </message>
     <message>
         <source>Costliest first</source>

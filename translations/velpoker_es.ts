@@ -372,11 +372,11 @@
     </message>
     <message>
         <source>3 to a straight flush, as many high cards as gaps or more</source>
-        <translation>3 de escalera de color, no más huecos que cartas altas</translation>
+        <translation>3 cartas de escalera de color, al menos tantas cartas altas como huecos</translation>
     </message>
     <message>
         <source>3 to a straight flush, one gap more than high cards</source>
-        <translation>3 de escalera de color, un hueco más que cartas altas</translation>
+        <translation>3 cartas de escalera de color, un hueco más que cartas altas</translation>
     </message>
     <message>
         <source>KQ or KJ suited</source>
@@ -528,7 +528,7 @@
     </message>
     <message>
         <source>Odds</source>
-        <translation>Prob.</translation>
+        <translation>Probabilidades</translation>
     </message>
     <message>
         <source>Chart</source>
@@ -643,8 +643,8 @@
         <translation>Error en revisión, mano %1 tal como se repartió: %2</translation>
     </message>
     <message>
-        <source>Hand</source>
-        <translation>Mano</translation>
+        <source>This Hand</source>
+        <translation>Esta mano</translation>
     </message>
 </context>
 <context>
@@ -1551,7 +1551,7 @@ Este programa es gratuito, pero los donativos son bienvenidos. PayPal cobra una 
     </message>
     <message>
         <source>Expected with the best holds</source>
-        <translation>Esperado, mejores jugadas</translation>
+        <translation>Esperado con las mejores jugadas</translation>
     </message>
     <message>
         <source>Hands played</source>

@@ -372,11 +372,11 @@
     </message>
     <message>
         <source>3 to a straight flush, as many high cards as gaps or more</source>
-        <translation>3 de quinte flush, pas plus de trous que de cartes hautes</translation>
+        <translation>3 cartes de quinte flush, au moins autant de cartes hautes que de trous</translation>
     </message>
     <message>
         <source>3 to a straight flush, one gap more than high cards</source>
-        <translation>3 de quinte flush, un trou de plus que de cartes hautes</translation>
+        <translation>3 cartes de quinte flush, un trou de plus que de cartes hautes</translation>
     </message>
     <message>
         <source>KQ or KJ suited</source>
@@ -396,7 +396,7 @@
     </message>
     <message>
         <source>Two unsuited high cards, the lowest two</source>
-        <translation>Deux cartes hautes dépareillées, les deux plus basses</translation>
+        <translation>Deux cartes hautes de couleurs différentes, les deux plus basses</translation>
     </message>
     <message>
         <source>One high card, the lowest</source>
@@ -608,15 +608,15 @@
     </message>
     <message>
         <source>Any Hand</source>
-        <translation>Libre</translation>
+        <translation>Main au choix</translation>
     </message>
     <message>
         <source>Analyse on &amp;Any Hand</source>
-        <translation>Anal&amp;yser en main libre</translation>
+        <translation>Analyser dans Main au c&amp;hoix</translation>
     </message>
     <message>
         <source>Take this hand to the Any Hand page, to try it with other pay tables</source>
-        <translation>Reprendre cette main dans la page Libre, pour l’essayer avec d’autres tables des gains</translation>
+        <translation>Reprendre cette main dans la page Main au choix, pour l’essayer avec d’autres tables des gains</translation>
     </message>
     <message>
         <source>Bankroll</source>
@@ -643,8 +643,8 @@
         <translation>Erreur revue, main %1 telle que distribuée&#xa0;: %2</translation>
     </message>
     <message>
-        <source>Hand</source>
-        <translation>Main</translation>
+        <source>This Hand</source>
+        <translation>La main</translation>
     </message>
 </context>
 <context>
@@ -1551,7 +1551,7 @@ Ce programme est gratuit, mais les dons sont les bienvenus. PayPal prélève des
     </message>
     <message>
         <source>Expected with the best holds</source>
-        <translation>Espérance, meilleurs choix</translation>
+        <translation>Espérance avec les meilleurs choix</translation>
     </message>
     <message>
         <source>Hands played</source>

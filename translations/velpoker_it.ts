@@ -528,7 +528,7 @@
     </message>
     <message>
         <source>Odds</source>
-        <translation>Quote</translation>
+        <translation>Probabilità</translation>
     </message>
     <message>
         <source>Chart</source>
@@ -608,15 +608,15 @@
     </message>
     <message>
         <source>Any Hand</source>
-        <translation>Libera</translation>
+        <translation>Mano libera</translation>
     </message>
     <message>
         <source>Analyse on &amp;Any Hand</source>
-        <translation>Anali&amp;zza come mano libera</translation>
+        <translation>Anali&amp;zza in Mano libera</translation>
     </message>
     <message>
         <source>Take this hand to the Any Hand page, to try it with other pay tables</source>
-        <translation>Porta questa mano nella pagina Libera, per provarla con altre tabelle vincite</translation>
+        <translation>Porta questa mano nella pagina Mano libera, per provarla con altre tabelle vincite</translation>
     </message>
     <message>
         <source>Bankroll</source>
@@ -643,8 +643,8 @@
         <translation>Errore in esame, mano %1 come servita: %2</translation>
     </message>
     <message>
-        <source>Hand</source>
-        <translation>Mano</translation>
+        <source>This Hand</source>
+        <translation>La mano</translation>
     </message>
 </context>
 <context>

@@ -608,7 +608,7 @@
     </message>
     <message>
         <source>Any Hand</source>
-        <translation>Analiza</translation>
+        <translation>Dowolna ręka</translation>
     </message>
     <message>
         <source>Analyse on &amp;Any Hand</source>
@@ -616,7 +616,7 @@
     </message>
     <message>
         <source>Take this hand to the Any Hand page, to try it with other pay tables</source>
-        <translation>Przenieś tę rękę na stronę Analiza, aby sprawdzić ją z innymi tabelami wypłat</translation>
+        <translation>Przenieś tę rękę na stronę Dowolna ręka, aby sprawdzić ją z innymi tabelami wypłat</translation>
     </message>
     <message>
         <source>Bankroll</source>
@@ -643,8 +643,8 @@
         <translation>Przeglądany błąd, rozdanie %1, karty z rozdania: %2</translation>
     </message>
     <message>
-        <source>Hand</source>
-        <translation>Ręka</translation>
+        <source>This Hand</source>
+        <translation>To rozdanie</translation>
     </message>
 </context>
 <context>
@@ -1551,7 +1551,7 @@ Program jest darmowy, ale darowizny są mile widziane. PayPal pobiera opłatę o
     </message>
     <message>
         <source>Expected with the best holds</source>
-        <translation>Oczekiwany, najlepsza gra</translation>
+        <translation>Oczekiwany przy najlepszych wyborach</translation>
     </message>
     <message>
         <source>Hands played</source>

@@ -528,7 +528,7 @@
     </message>
     <message>
         <source>Odds</source>
-        <translation>Chances</translation>
+        <translation>Probabilidades</translation>
     </message>
     <message>
         <source>Chart</source>
@@ -620,7 +620,7 @@
     </message>
     <message>
         <source>Bankroll</source>
-        <translation>Banca</translation>
+        <translation>Bankroll</translation>
     </message>
     <message>
         <source>Practice</source>
@@ -643,8 +643,8 @@
         <translation>Erro em revisão, mão %1 como recebida: %2</translation>
     </message>
     <message>
-        <source>Hand</source>
-        <translation>Mão</translation>
+        <source>This Hand</source>
+        <translation>Esta mão</translation>
     </message>
 </context>
 <context>
@@ -1551,7 +1551,7 @@ Este programa é gratuito, mas doações são bem-vindas. O PayPal cobra uma tax
     </message>
     <message>
         <source>Expected with the best holds</source>
-        <translation>Esperado, melhores jogadas</translation>
+        <translation>Esperado com as melhores jogadas</translation>
     </message>
     <message>
         <source>Hands played</source>

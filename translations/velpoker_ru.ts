@@ -608,7 +608,7 @@
     </message>
     <message>
         <source>Any Hand</source>
-        <translation>Любая</translation>
+        <translation>Любая рука</translation>
     </message>
     <message>
         <source>Analyse on &amp;Any Hand</source>
@@ -616,11 +616,11 @@
     </message>
     <message>
         <source>Take this hand to the Any Hand page, to try it with other pay tables</source>
-        <translation>Перенести эту руку на страницу «Любая», чтобы проверить её с другими таблицами выплат</translation>
+        <translation>Перенести эту руку на страницу «Любая рука», чтобы проверить её с другими таблицами выплат</translation>
     </message>
     <message>
         <source>Bankroll</source>
-        <translation>Банк</translation>
+        <translation>Банкролл</translation>
     </message>
     <message>
         <source>Practice</source>
@@ -643,8 +643,8 @@
         <translation>Разбор ошибки, раздача %1, как сдано: %2</translation>
     </message>
     <message>
-        <source>Hand</source>
-        <translation>Рука</translation>
+        <source>This Hand</source>
+        <translation>Раздача</translation>
     </message>
 </context>
 <context>
@@ -1551,7 +1551,7 @@ This program is free to use, but donations are welcome. PayPal takes a fee on cr
     </message>
     <message>
         <source>Expected with the best holds</source>
-        <translation>Ожидание при лучшей игре</translation>
+        <translation>Ожидание при лучших вариантах</translation>
     </message>
     <message>
         <source>Hands played</source>
